@@ -1,0 +1,57 @@
+# Writes a C++ source that defines one Base64 constant from a file's bytes.
+#   cmake -DINPUT=file -DOUTPUT=out.cpp -DSYMBOL=NAME -DHEADER=images.h -P embed_base64.cmake
+# Base64 is done here, in CMake itself, so the build needs no host tool.
+file(READ "${INPUT}" hex HEX)
+string(LENGTH "${hex}" hex_len)
+math(EXPR byte_count "${hex_len} / 2")
+
+set(alphabet "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/")
+set(out "")
+set(line "")
+set(i 0)
+while(i LESS byte_count)
+  # Take up to three bytes as one 24-bit group.
+  set(group 0)
+  set(n 0)
+  foreach(k RANGE 2)
+    math(EXPR pos "(${i} + ${k}) * 2")
+    if(pos LESS hex_len)
+      string(SUBSTRING "${hex}" ${pos} 2 byte)
+      math(EXPR group "(${group} << 8) | 0x${byte}")
+      math(EXPR n "${n} + 1")
+    else()
+      math(EXPR group "${group} << 8")
+    endif()
+  endforeach()
+  foreach(shift 18 12 6 0)
+    math(EXPR idx "(${group} >> ${shift}) & 63")
+    string(SUBSTRING "${alphabet}" ${idx} 1 c)
+    string(APPEND line "${c}")
+  endforeach()
+  if(n EQUAL 1)
+    string(REGEX REPLACE "..$" "==" line "${line}")
+  elseif(n EQUAL 2)
+    string(REGEX REPLACE ".$" "=" line "${line}")
+  endif()
+  # One string literal per 76 characters keeps the generated file readable.
+  string(LENGTH "${line}" line_len)
+  if(line_len GREATER_EQUAL 76)
+    string(APPEND out "    \"${line}\"\n")
+    set(line "")
+  endif()
+  math(EXPR i "${i} + 3")
+endwhile()
+if(NOT line STREQUAL "")
+  string(APPEND out "    \"${line}\"\n")
+endif()
+if(out STREQUAL "")
+  set(out "    \"\"\n")
+endif()
+
+get_filename_component(source_name "${INPUT}" NAME)
+file(WRITE "${OUTPUT}.tmp"
+  "// Generated from ${source_name} at build time; edit that file instead.\n"
+  "#include \"${HEADER}\"\n\n"
+  "const char* const ${SYMBOL} =\n${out};\n")
+file(COPY_FILE "${OUTPUT}.tmp" "${OUTPUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${OUTPUT}.tmp")

@@ -1,0 +1,131 @@
+// GTK 3 engine: the window, its fixed-position widgets, the two registries
+// and the button callback.
+#include "gtk_engine.h"
+
+#include <stdexcept>
+
+#include "controller.h"
+#include "facade.h"
+
+GtkWidget* hJanelaPrincipal = nullptr;
+GtkWidget* fixed_container = nullptr;
+Controller* controllerGlobal = nullptr;
+std::map<int, GtkWidget*> txts;
+std::map<int, GtkWidget*> checks;
+
+namespace {
+
+// Lookups never add an entry to the registry.
+GtkWidget* lookup(const std::map<int, GtkWidget*>& registry, int id) {
+    auto it = registry.find(id);
+    return it == registry.end() ? nullptr : it->second;
+}
+
+void on_button_clicked(GtkWidget* widget, gpointer /*user_data*/) {
+    if (!controllerGlobal) return;
+    const gchar* label = gtk_button_get_label(GTK_BUTTON(widget));
+    controllerGlobal->aoClicarNoBotao(label ? label : "");
+}
+
+}  // namespace
+
+void place_widget(GtkWidget* widget, int x, int y) {
+    gtk_fixed_put(GTK_FIXED(fixed_container), widget, x, y);
+    gtk_widget_show(widget);
+}
+
+void cria_janela(int width, int height, int x, int y) {
+    // Keeps GTK's locale handling: numbers follow the user's decimal separator.
+    gtk_init(nullptr, nullptr);
+    hJanelaPrincipal = gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    gtk_window_set_title(GTK_WINDOW(hJanelaPrincipal), "Malventra");
+    gtk_window_set_default_size(GTK_WINDOW(hJanelaPrincipal), width, height);
+    gtk_window_move(GTK_WINDOW(hJanelaPrincipal), x, y);
+    fixed_container = gtk_fixed_new();
+    gtk_container_add(GTK_CONTAINER(hJanelaPrincipal), fixed_container);
+    g_signal_connect(hJanelaPrincipal, "destroy", G_CALLBACK(gtk_main_quit), nullptr);
+    gtk_widget_show_all(hJanelaPrincipal);
+}
+
+void escreve_texto(std::string text, int size, int x, int y, bool bold) {
+    GtkWidget* label = gtk_label_new(nullptr);
+    gchar* markup = bold ? g_markup_printf_escaped("<span font_desc='Arial %d'><b>%s</b></span>", size, text.c_str())
+                         : g_markup_printf_escaped("<span font_desc='Arial %d'>%s</span>", size, text.c_str());
+    gtk_label_set_markup(GTK_LABEL(label), markup);
+    g_free(markup);
+    place_widget(label, x, y);
+}
+
+int cria_campo_saida(int x, int y, int width, int id) {
+    GtkWidget* label = gtk_label_new("---");
+    gtk_widget_set_size_request(label, width, 25);
+    gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
+    place_widget(label, x, y);
+    txts[id] = label;
+    return id;
+}
+
+int cria_texto_saida(int x, int y, int width, int height, int id) {
+    GtkWidget* label = gtk_label_new("");
+    gtk_widget_set_size_request(label, width, height);
+    gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
+    place_widget(label, x, y);
+    txts[id] = label;
+    return id;
+}
+
+void cria_input_numerico(int x, int y, int width, int id, double value) {
+    GtkAdjustment* adjustment = gtk_adjustment_new(value, 0.0, 10000.0, 0.1, 1.0, 0.0);
+    GtkWidget* spin = gtk_spin_button_new(adjustment, 0.1, 2);
+    gtk_widget_set_size_request(spin, width, 30);
+    place_widget(spin, x, y);
+    txts[id] = spin;
+}
+
+void cria_checkbox(std::string label, int x, int y, int id) {
+    GtkWidget* check = gtk_check_button_new_with_label(label.c_str());
+    place_widget(check, x, y);
+    checks[id] = check;
+}
+
+void cria_botao(std::string label, int x, int y, int width, Controller* controller) {
+    controllerGlobal = controller;
+    GtkWidget* button = gtk_button_new_with_label(label.c_str());
+    gtk_widget_set_size_request(button, width, 35);
+    g_signal_connect(button, "clicked", G_CALLBACK(on_button_clicked), nullptr);
+    place_widget(button, x, y);
+}
+
+void atualiza_texto(int id, std::string text) {
+    GtkWidget* widget = lookup(txts, id);
+    if (GTK_IS_LABEL(widget)) {
+        gtk_label_set_text(GTK_LABEL(widget), text.c_str());
+    } else if (GTK_IS_SPIN_BUTTON(widget)) {
+        // strtod's rules in the current locale: leading blanks skipped, the
+        // longest numeric prefix taken. No number (or NaN) leaves the value.
+        try {
+            double value = std::stod(text);
+            if (value == value) gtk_spin_button_set_value(GTK_SPIN_BUTTON(widget), value);
+        } catch (const std::invalid_argument&) {
+        } catch (const std::out_of_range&) {
+        }
+    }
+}
+
+std::string pega_input(int id) {
+    GtkWidget* widget = lookup(txts, id);
+    if (!GTK_IS_SPIN_BUTTON(widget)) return "0";
+    gchar* text = g_strdup_printf("%f", gtk_spin_button_get_value(GTK_SPIN_BUTTON(widget)));
+    std::string result = text;
+    g_free(text);
+    return result;
+}
+
+bool verifica_checkbox(int id) {
+    GtkWidget* widget = lookup(checks, id);
+    return widget && gtk_toggle_button_get_active(GTK_TOGGLE_BUTTON(widget));
+}
+
+std::string plataforma() { return "Linux Debian (GTK3)"; }
+
+void executa_app() { gtk_main(); }

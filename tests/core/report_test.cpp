@@ -1,0 +1,114 @@
+// The report, byte for byte, from fixed inputs and a fixed time.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <string>
+
+#include "report.h"
+
+namespace {
+
+std::tm december_6_12_51() {
+    std::tm t{};
+    t.tm_year = 2026 - 1900;
+    t.tm_mon = 11;
+    t.tm_mday = 6;
+    t.tm_hour = 12;
+    t.tm_min = 51;
+    t.tm_sec = 0;
+    return t;
+}
+
+Entradas defaults(bool adultas = false) { return {"365.6", "8.32", "850.22", adultas}; }
+
+TEST(Report, YoungTreesReportMatchesByteForByte) {
+    EXPECT_EQ(monta_relatorio(1, december_6_12_51(), defaults()),
+              "Results 1   based [2026/12/06 - 12:51:00]\n"
+              "\n"
+              " \xF0\x9F\x8C\xB1 Young trees  -30%CO\xE2\x82\x82\n"
+              "EMIS TOT: 365.6\n"
+              "COMPENSAR: 8.32\n"
+              "CUSTO: 850.22\n"
+              "\n"
+              "----------\n"
+              "COMP ANUAL: 99.840000\n");
+}
+
+TEST(Report, AdultTreesPieceEndsWithTheLetterBOnTheEmissionLine) {
+    std::string r = monta_relatorio(12, december_6_12_51(), defaults(true));
+    EXPECT_EQ(r,
+              "Results 12   based [2026/12/06 - 12:51:00]\n"
+              "\n"
+              " \xF0\x9F\x8C\xB3 Adult trees $+10%\n"
+              "bEMIS TOT: 365.6\n"
+              "COMPENSAR: 8.32\n"
+              "CUSTO: 850.22\n"
+              "\n"
+              "----------\n"
+              "COMP ANUAL: 99.840000\n");
+}
+
+TEST(Report, CheckboxPiecesHaveTheirExactLengths) {
+    Entradas empty{"", "1", "", false};
+    std::string young = monta_relatorio(1, december_6_12_51(), empty);
+    empty.adultas = true;
+    std::string adult = monta_relatorio(1, december_6_12_51(), empty);
+    const std::size_t head = std::string("Results 1   based [2026/12/06 - 12:51:00]\n\n").size();
+    EXPECT_EQ(young.find("EMIS TOT: ") - head, 29u);
+    EXPECT_EQ(adult.find("EMIS TOT: ") - head, 25u);
+}
+
+TEST(Report, TimestampIsZeroPaddedOnATwentyFourHourClock) {
+    std::tm t{};
+    t.tm_year = 2027 - 1900;
+    t.tm_mon = 0;
+    t.tm_mday = 2;
+    t.tm_hour = 23;
+    t.tm_min = 4;
+    t.tm_sec = 5;
+    EXPECT_EQ(monta_relatorio(1000000, t, defaults()).substr(0, 47), "Results 1000000   based [2027/01/02 - 23:04:05]");
+}
+
+TEST(Report, InputsAreEchoedUnchanged) {
+    std::string r = monta_relatorio(1, december_6_12_51(), {"", "  8.32abc", "<b>&", false});
+    EXPECT_NE(r.find("\nEMIS TOT: \n"), std::string::npos);
+    EXPECT_NE(r.find("\nCOMPENSAR:   8.32abc\n"), std::string::npos);
+    EXPECT_NE(r.find("\nCUSTO: <b>&\n"), std::string::npos);
+    EXPECT_NE(r.find("\nCOMP ANUAL: 99.840000\n"), std::string::npos);
+}
+
+TEST(AnnualFigure, ParsesTheLongestNumericPrefixInTheCLocale) {
+    EXPECT_EQ(comp_anual("8.32"), "99.840000");
+    EXPECT_EQ(comp_anual("365.6"), "4387.200000");
+    EXPECT_EQ(comp_anual("  8.32abc"), "99.840000");
+    EXPECT_EQ(comp_anual("8,32"), "96.000000");
+    EXPECT_EQ(comp_anual("-1"), "-12.000000");
+    EXPECT_EQ(comp_anual("1e3"), "12000.000000");
+    EXPECT_EQ(comp_anual("8.320000"), "99.840000");
+}
+
+TEST(AnnualFigure, TextWithoutAUsableNumberGivesTheClearText) {
+    for (const char* text : {"", "abc", "   ", ".", "-", "1e400", "-1e400", "1e-400"})
+        EXPECT_EQ(comp_anual(text), SEM_NUMERO) << '"' << text << '"';
+    // strtod accepts these spellings; the figure says what it is.
+    EXPECT_EQ(comp_anual("inf"), "inf");
+    EXPECT_EQ(comp_anual("nan"), "nan");
+}
+
+TEST(AnnualFigure, FollowsACommaLocale) {
+    const char* old = std::setlocale(LC_NUMERIC, nullptr);
+    std::string saved = old ? old : "C";
+    if (!std::setlocale(LC_NUMERIC, "pt_BR.UTF-8")) GTEST_SKIP() << "pt_BR.UTF-8 locale not generated";
+    std::string comma = comp_anual("8,32");
+    std::string point = comp_anual("8.32");
+    std::string report = monta_relatorio(1, december_6_12_51(), {"1.000", "8,32", "2", false});
+    std::setlocale(LC_NUMERIC, saved.c_str());
+
+    EXPECT_EQ(comma, "99,840000");
+    EXPECT_EQ(point, "96,000000");
+    // The counter never picks up the locale's grouping.
+    EXPECT_EQ(monta_relatorio(1234567, december_6_12_51(), defaults()).rfind("Results 1234567 ", 0), 0u);
+    EXPECT_NE(report.find("COMP ANUAL: 99,840000\n"), std::string::npos);
+}
+
+}  // namespace
