@@ -1,0 +1,55 @@
+// The cost of the core alone: building one report, the annual figure, and a
+// whole press through the controller against the in-memory engine.
+#include <benchmark/benchmark.h>
+
+#include <ctime>
+
+#include "controller.h"
+#include "recording_engine.h"
+#include "report.h"
+
+namespace {
+
+std::tm sample_time() {
+    std::tm t{};
+    t.tm_year = 2026 - 1900;
+    t.tm_mon = 11;
+    t.tm_mday = 6;
+    t.tm_hour = 12;
+    t.tm_min = 51;
+    return t;
+}
+
+void BM_monta_relatorio(benchmark::State& state) {
+    const std::tm when = sample_time();
+    Entradas in;
+    in.emissao = "365.600000";
+    in.compensar = "8.320000";
+    in.custo = "850.220000";
+    in.adultas = state.range(0) != 0;
+    int n = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(monta_relatorio(++n, when, in));
+}
+BENCHMARK(BM_monta_relatorio)->Arg(0)->Arg(1);
+
+void BM_comp_anual(benchmark::State& state) {
+    const std::string text = state.range(0) ? "8.320000" : "abc";
+    for (auto _ : state) benchmark::DoNotOptimize(comp_anual(text));
+}
+BENCHMARK(BM_comp_anual)->Arg(1)->Arg(0);
+
+// pega_input x3, verifica_checkbox, the clock, the report, atualiza_texto.
+void BM_press_recording_engine(benchmark::State& state) {
+    recorder::reset();
+    recorder::inputs = {{10, "365.600000"}, {11, "8.320000"}, {12, "850.220000"}};
+    Controller controller;
+    for (auto _ : state) {
+        recorder::calls.clear();
+        controller.aoClicarNoBotao("Calculates Compensation");
+    }
+}
+BENCHMARK(BM_press_recording_engine);
+
+}  // namespace
+
+BENCHMARK_MAIN();
