@@ -2,7 +2,14 @@
 #include "geopos.h"
 #include "view.h"
 
-int main() {
+#ifdef _WIN32
+#include <windows.h>
+// The Windows program is linked with -municode: its entry point is wWinMain.
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+#else
+int main()
+#endif
+{
     GeoPos geoPos(620, SISTEMA_NATIVO);
     Controller controller;
     View view(&controller, &geoPos);

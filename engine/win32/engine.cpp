@@ -1,0 +1,230 @@
+// The widget facade on Win32: one top-level window, native child controls at
+// absolute pixel positions, two id -> control registries, button clicks
+// routed to the Controller by caption, and the message loop.
+#include "win32_engine.h"
+
+#include <sstream>
+
+#include "controller.h"
+#include "facade.h"
+
+// Statics with destructors, all defined here so that they are built in this
+// order and torn down in the reverse one.
+std::map<int, HWND> g_txts;
+std::map<int, HWND> g_checks;
+std::unique_ptr<Gdiplus::Image> g_pngImage;
+std::vector<unsigned char> g_svgXml;
+Microsoft::WRL::ComPtr<ID2D1Factory1> g_d2dFactory;
+
+HWND g_hMain = nullptr;
+HINSTANCE g_hInst = nullptr;
+Controller* g_controller = nullptr;
+ULONG_PTR g_gdiplusToken = 0;
+bool g_gdiplusStarted = false;
+RECT g_pngRect = {0, 0, 0, 0};
+RECT g_svgRect = {0, 0, 0, 0};
+
+namespace {
+
+const wchar_t CLASS_NAME[] = L"WinAppClass";
+const wchar_t WINDOW_TITLE[] = L"Selvorin Windows";
+
+constexpr DWORD MAIN_STYLE = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+constexpr DWORD LABEL_STYLE = WS_CHILD | WS_VISIBLE | SS_LEFT;
+constexpr DWORD OUTPUT_AREA_STYLE =
+    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY;
+constexpr DWORD INPUT_STYLE = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL;
+constexpr DWORD CHECKBOX_STYLE = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX;
+constexpr DWORD BUTTON_STYLE = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;
+static_assert(MAIN_STYLE == 0x10CF0000 && LABEL_STYLE == 0x50000000 && OUTPUT_AREA_STYLE == 0x50A00844 &&
+              INPUT_STYLE == 0x50800080 && CHECKBOX_STYLE == 0x50000003 && BUTTON_STYLE == 0x50000000);
+
+const HBRUSH FACE_BRUSH = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+
+HFONT make_font(const wchar_t* face, int height, bool bold) {
+    return CreateFontW(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_OUTLINE_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, VARIABLE_PITCH, face);
+}
+
+// Creates a child control of the main window with its own font. The font is
+// never released: it lives as long as the process.
+HWND create_control(const wchar_t* cls, const std::string& text, DWORD style, int x, int y, int width, int height,
+                    int id, const wchar_t* face, int fontHeight, bool bold) {
+    HWND control = CreateWindowExW(0, cls, utf8_to_wide(text).c_str(), style, x, y, width, height, g_hMain,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), g_hInst, nullptr);
+    if (control) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(make_font(face, fontHeight, bold)), TRUE);
+    return control;
+}
+
+// A registered control, or null when the id is absent or holds null.
+HWND lookup(const std::map<int, HWND>& registry, int id) {
+    auto it = registry.find(id);
+    return it == registry.end() ? nullptr : it->second;
+}
+
+void release_images() {
+    g_pngImage.reset();
+    std::vector<unsigned char>().swap(g_svgXml);
+    g_d2dFactory.Reset();
+    if (g_gdiplusStarted && g_gdiplusToken != 0) {
+        Gdiplus::GdiplusShutdown(g_gdiplusToken);
+        g_gdiplusToken = 0;
+        g_gdiplusStarted = false;
+    }
+}
+
+// A click on a push button reaches the controller with the button's caption;
+// checkboxes and edit notifications do not.
+void route_command(WPARAM wParam, LPARAM lParam) {
+    if (HIWORD(wParam) != BN_CLICKED) return;
+    if (!g_controller) return;
+    HWND sender = reinterpret_cast<HWND>(lParam);
+    if (!sender) return;
+    for (const auto& entry : g_checks)
+        if (entry.second == sender) return;
+    wchar_t caption[256] = {};
+    GetWindowTextW(sender, caption, 255);
+    g_controller->aoClicarNoBotao(wide_to_utf8(caption));
+}
+
+}  // namespace
+
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_DESTROY:
+        release_images();
+        PostQuitMessage(0);
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(window, &ps);
+        RECT client;
+        GetClientRect(window, &client);
+        FillRect(dc, &client, FACE_BRUSH);
+        paint_png(dc);
+        paint_svg(dc);
+        EndPaint(window, &ps);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return 1;  // WM_PAINT fills the background
+    case WM_COMMAND:
+        route_command(wParam, lParam);
+        return 0;
+    case WM_CTLCOLOREDIT: {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetBkMode(dc, OPAQUE);
+        SetTextColor(dc, RGB(0, 0, 0));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+    }
+    case WM_CTLCOLORSTATIC: {
+        // Labels draw over the panel without hiding it.
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, RGB(0, 0, 0));
+        return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+    }
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+void cria_janela(int width, int height, int x, int y) {
+    SetProcessDPIAware();
+    g_hInst = GetModuleHandleW(nullptr);
+
+    WNDCLASSW wc = {};
+    wc.style = 0;
+    wc.lpfnWndProc = WindowProc;
+    wc.hInstance = g_hInst;
+    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    wc.hbrBackground = FACE_BRUSH;
+    wc.lpszClassName = CLASS_NAME;
+    RegisterClassW(&wc);  // a second call fails harmlessly: the class exists
+
+    g_hMain = CreateWindowExW(0, CLASS_NAME, WINDOW_TITLE, MAIN_STYLE, x, y, width, height, nullptr, nullptr, g_hInst,
+                              nullptr);
+    ensure_gdiplus_started();
+}
+
+void escreve_texto(std::string text, int size, int x, int y, bool bold) {
+    if (!g_hMain) return;
+    create_control(L"STATIC", text, LABEL_STYLE, x, y, 440, size + 12, 0, L"Segoe UI", size, bold);
+}
+
+void cria_input(int x, int y, int width, int id, std::string text) {
+    if (!g_hMain) return;
+    g_txts[id] = create_control(L"EDIT", text, INPUT_STYLE, x, y, width, 24, id, L"Segoe UI", 14, false);
+}
+
+void cria_input_numerico(int x, int y, int width, int id, double value) {
+    std::ostringstream text;  // default format: up to six significant digits
+    text << value;
+    cria_input(x, y, width, id, text.str());
+}
+
+void cria_checkbox(std::string label, int x, int y, int id) {
+    if (!g_hMain) return;
+    g_checks[id] = create_control(L"BUTTON", label, CHECKBOX_STYLE, x, y, 240, 20, id, L"Segoe UI", 13, false);
+}
+
+void cria_botao(std::string label, int x, int y, int width, Controller* controller) {
+    if (!g_hMain) return;
+    create_control(L"BUTTON", label, BUTTON_STYLE, x, y, width, 32, 0, L"Segoe UI", 14, true);
+    g_controller = controller;
+}
+
+int cria_texto_saida(int x, int y, int width, int height, int id) {
+    if (!g_hMain) return id;
+    g_txts[id] = create_control(L"EDIT", "", OUTPUT_AREA_STYLE, x, y, width, height, id, L"Segoe UI Emoji", 14, false);
+    return id;
+}
+
+int cria_campo_saida(int x, int y, int width, int id) {
+    if (!g_hMain) return id;
+    g_txts[id] = create_control(L"STATIC", "---", LABEL_STYLE, x, y, width, 25, id, L"Segoe UI", 14, false);
+    return id;
+}
+
+void cria_webview(std::string, int, int, int, int) {}
+
+void atualiza_texto(int id, std::string text) {
+    HWND control = lookup(g_txts, id);
+    if (!control) return;
+    // The controls draw their text on a hollow brush: clear the old text first.
+    RECT rect;
+    GetClientRect(control, &rect);
+    if (HDC dc = GetDC(control)) {
+        FillRect(dc, &rect, FACE_BRUSH);
+        ReleaseDC(control, dc);
+    }
+    SetWindowTextW(control, utf8_to_wide(normalize_crlf(text)).c_str());
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+std::string pega_input(int id) {
+    HWND control = lookup(g_txts, id);
+    if (!control) return std::string();
+    wchar_t buffer[1024] = {};
+    GetWindowTextW(control, buffer, 1023);
+    return wide_to_utf8(buffer);
+}
+
+bool verifica_checkbox(int id) {
+    HWND control = lookup(g_checks, id);
+    if (!control) return false;
+    return SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+std::string plataforma() { return "Windows"; }
+
+void executa_app() {
+    // Without a main window nothing could ever end the loop.
+    if (!g_hMain) return;
+    MSG msg = {};
+    // GetMessageW gives -1 on failure; looping on it would spin for ever.
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
