@@ -1,0 +1,315 @@
+#!/usr/bin/python3
+"""Uses calc-gtk from outside, as a person at the desktop would.
+
+Starts the program, finds its window by title, clicks with the pointer and
+types on the keyboard (xdotool), reads what the window shows through the
+accessibility bus (AT-SPI) and finally asks the window to close with
+WM_DELETE_WINDOW, as a window manager does. Needs an X display and a D-Bus
+session bus (run it under tests/support/with-xvfb and dbus-run-session).
+Every wait polls with a deadline; nothing sleeps for long.
+"""
+import argparse
+import locale
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+import gi
+
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi  # noqa: E402
+from Xlib import X, protocol  # noqa: E402
+from Xlib import display as xdisplay  # noqa: E402
+
+TITLE = "Malventra"
+PARAMETERS = "Parameters (Adult tree $: +10%) (Young Compensation: -30%)"
+# Where the window places what we click or read (content coordinates).
+BUTTON_AT = (130, 220)      # 200 x 35
+CHECKBOX_AT = (220, 185)
+INPUT_AT = {10: (20, 90), 11: (290, 90), 12: (20, 180)}
+AREA_500_AT = (20, 300)
+FIELD_501_AT = (20, 550)
+
+
+class Failure(Exception):
+    pass
+
+
+def wait_for(what, probe, timeout=10.0, interval=0.05):
+    deadline = time.monotonic() + timeout
+    while True:
+        result = probe()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            raise Failure(f"gave up after {timeout:.0f} s waiting for {what}")
+        time.sleep(interval)
+
+
+def xdotool(*args):
+    run = subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True, timeout=10)
+    return run.stdout.split() if run.returncode == 0 else []
+
+
+def click(window, x, y):
+    xdotool("mousemove", "--window", window, x, y, "click", "1")
+
+
+class Window:
+    """The program's widgets as the accessibility bus shows them."""
+
+    def __init__(self, app):
+        self.by_place = {}
+        self._collect(app)
+
+    def _collect(self, node):
+        for i in range(node.get_child_count()):
+            child = node.get_child_at_index(i)
+            if child is None:
+                continue
+            point = child.get_position(Atspi.CoordType.WINDOW)
+            self.by_place[(child.get_role(), point.x, point.y)] = child
+            self._collect(child)
+
+    def at(self, role, place):
+        widget = self.by_place.get((role, *place))
+        if widget is None:
+            raise Failure(f"no {role.value_nick} at {place}; found {sorted((r.value_nick, x, y) for r, x, y in self.by_place)}")
+        return widget
+
+
+def text_of(widget):
+    widget.clear_cache()
+    return widget.get_text(0, -1)
+
+
+def find_app(pid):
+    desktop = Atspi.get_desktop(0)
+    for i in range(desktop.get_child_count()):
+        app = desktop.get_child_at_index(i)
+        if app is not None and app.get_process_id() == pid and app.get_child_count() > 0:
+            return app
+    return None
+
+
+def expected_report(number, stamp, adult, emission, monthly, cost, annual):
+    tree = [" \U0001F333 Adult trees $+10%", "bEMIS TOT: " + emission] if adult else \
+        [" \U0001F331 Young trees  -30%CO\u2082", "EMIS TOT: " + emission]
+    return "\n".join([f"Results {number}   based [{stamp}]", "", *tree, "COMPENSAR: " + monthly,
+                      "CUSTO: " + cost, "", "----------", "COMP ANUAL: " + annual, ""])
+
+
+def stamps_between(start, end):
+    """The local times a press between start and end may carry, a second either side."""
+    return {time.strftime("%Y/%m/%d - %H:%M:%S", time.localtime(s)) for s in range(int(start) - 1, int(end) + 2)}
+
+
+class Session:
+    def __init__(self, args):
+        self.args = args
+        locale.setlocale(locale.LC_NUMERIC, args.locale)
+        self.decimal = locale.localeconv()["decimal_point"]
+        os.environ["TZ"] = args.tz
+        time.tzset()
+        self.presses = 0
+        self.log = tempfile.TemporaryFile(mode="w+")
+        env = dict(os.environ, LC_ALL=args.locale, TZ=args.tz)
+        for name in ("NO_AT_BRIDGE", "GTK_MODULES", "WAYLAND_DISPLAY"):
+            env.pop(name, None)
+        self.proc = subprocess.Popen([args.program], env=env, stdin=subprocess.DEVNULL,
+                                     stdout=self.log, stderr=subprocess.STDOUT)
+
+    def printf(self, value):
+        """What "%f" gives in the program's locale."""
+        return ("%f" % value).replace(".", self.decimal)
+
+    def start(self):
+        def window():
+            if self.proc.poll() is not None:
+                raise Failure(f"calc-gtk exited with status {self.proc.returncode} before showing its window")
+            found = xdotool("search", "--onlyvisible", "--name", f"^{TITLE}$")
+            return found[0] if found else None
+        self.window = wait_for(f'a window titled "{TITLE}"', window)
+        app = wait_for("calc-gtk on the accessibility bus", lambda: find_app(self.proc.pid))
+        self.widgets = wait_for("the report area on the accessibility bus", lambda: self._widgets(app))
+
+    def _widgets(self, app):
+        w = Window(app)
+        return w if (Atspi.Role.PUSH_BUTTON, *BUTTON_AT) in w.by_place else None
+
+    def input(self, number):
+        return self.widgets.at(Atspi.Role.SPIN_BUTTON, INPUT_AT[number])
+
+    def area(self):
+        return self.widgets.at(Atspi.Role.LABEL, AREA_500_AT)
+
+    def check_start(self):
+        shown = {n: text_of(self.input(n)) for n in INPUT_AT}
+        want = {10: "365.60", 11: "8.32", 12: "850.22"}
+        for n, text in want.items():
+            if shown[n] != text.replace(".", self.decimal):
+                raise Failure(f"input {n} shows {shown[n]!r} at start")
+        if text_of(self.area()) != "":
+            raise Failure(f"output area is not empty at start: {text_of(self.area())!r}")
+        field = text_of(self.widgets.at(Atspi.Role.LABEL, FIELD_501_AT))
+        if field != PARAMETERS:
+            raise Failure(f"parameters field shows {field!r}")
+        button = self.widgets.at(Atspi.Role.PUSH_BUTTON, BUTTON_AT)
+        if button.get_name() != "Calculates Compensation":
+            raise Failure(f"button is labelled {button.get_name()!r}")
+
+    def press(self, adult):
+        """Clicks the button and checks the report line by line."""
+        self.presses += 1
+        before = time.time()
+        click(self.window, BUTTON_AT[0] + 100, BUTTON_AT[1] + 17)
+        prefix = f"Results {self.presses} "
+        report = wait_for(f"report {self.presses}",
+                          lambda: (lambda t: t if t.startswith(prefix) else None)(text_of(self.area())))
+        after = time.time()
+        # Read once the press is handled: it commits text still being typed.
+        values = {n: self.input(n).get_current_value() for n in INPUT_AT}
+        stamp = report[report.find("[") + 1:report.find("]")]
+        if stamp not in stamps_between(before, after):
+            raise Failure(f"report {self.presses} is stamped {stamp!r}, not the local time of the press "
+                          f"({time.strftime('%Y/%m/%d - %H:%M:%S', time.localtime(before))} in {self.args.tz})")
+        monthly = self.printf(values[11])
+        annual = self.printf(float(monthly.replace(self.decimal, ".")) * 12.0)  # parsed back, as the program does
+        want = expected_report(self.presses, stamp, adult, self.printf(values[10]), monthly,
+                               self.printf(values[12]), annual)
+        got_lines, want_lines = report.split("\n"), want.split("\n")
+        for i, (got, exp) in enumerate(zip(got_lines, want_lines), 1):
+            if got != exp:
+                raise Failure(f"report {self.presses}, line {i}: {got!r}, expected {exp!r}\n{report}")
+        if len(got_lines) != len(want_lines):
+            raise Failure(f"report {self.presses} has {len(got_lines)} lines, expected {len(want_lines)}\n{report}")
+        return report
+
+    def tick_checkbox(self):
+        box = self.widgets.at(Atspi.Role.CHECK_BOX, CHECKBOX_AT)
+        click(self.window, CHECKBOX_AT[0] + 9, CHECKBOX_AT[1] + 10)
+
+        def ticked():
+            box.clear_cache()
+            return box.get_state_set().contains(Atspi.StateType.CHECKED)
+        wait_for("the checkbox to be ticked", ticked)
+
+    def type_into(self, number, text, leave_with_tab=True):
+        """Replaces what input `number` holds; without Tab the text stays
+        uncommitted until something else takes the focus."""
+        spin = self.input(number)
+        x, y = INPUT_AT[number]
+        click(self.window, x + 30, y + 15)
+        xdotool("key", "--clearmodifiers", "ctrl+a")
+        xdotool("type", "--delay", "20", text)
+        wait_for(f"input {number} to show {text}", lambda: text_of(spin) == text)
+        if leave_with_tab:
+            xdotool("key", "Tab")
+            value = float(text.replace(self.decimal, "."))
+            wait_for(f"input {number} to hold {text}", lambda: spin.get_current_value() == value)
+
+    def press_expecting(self, adult, **lines):
+        """Presses and checks the lines named, e.g. custo="CUSTO: 1.000000"."""
+        report = self.press(adult)
+        for name, line in lines.items():
+            if line + "\n" not in report:
+                raise Failure(f"report {self.presses} lacks the line {line!r}:\n{report}")
+        return report
+
+    def screenshot(self, path):
+        """The window as drawn, once two shots in a row agree."""
+        shots = [path + ".a.png", path + ".b.png"]
+
+        def steady():
+            for shot in shots:
+                subprocess.run(["/usr/bin/import", "-window", self.window, shot], check=True, timeout=20)
+            same = subprocess.run(["/usr/bin/cmp", "-s", *shots]).returncode == 0
+            return same
+        try:
+            wait_for("the window to finish drawing", steady, timeout=10, interval=0.2)
+            os.replace(shots[0], path)
+        finally:
+            for shot in shots:
+                if os.path.exists(shot):
+                    os.remove(shot)
+
+    def close(self):
+        """Sends WM_DELETE_WINDOW, as a window manager does for the close button."""
+        x = xdisplay.Display()
+        try:
+            window = x.create_resource_object("window", int(self.window))
+            delete = x.intern_atom("WM_DELETE_WINDOW")
+            if delete not in (window.get_wm_protocols() or []):
+                raise Failure("the window does not take part in WM_DELETE_WINDOW")
+            message = protocol.event.ClientMessage(window=window, client_type=x.intern_atom("WM_PROTOCOLS"),
+                                                   data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+            window.send_event(message, event_mask=X.NoEventMask)
+            x.flush()
+        finally:
+            x.close()
+        try:
+            status = self.proc.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            raise Failure("calc-gtk still runs 10 s after its window was asked to close")
+        if status != 0:
+            raise Failure(f"calc-gtk exited with status {status}")
+
+    def stop(self):
+        if self.proc.poll() is None:
+            self.proc.terminate()
+            try:
+                self.proc.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+
+    def output(self):
+        self.log.seek(0)
+        return self.log.read()
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--program", required=True, help="the built calc-gtk")
+    parser.add_argument("--locale", default="C.UTF-8", help="the user's locale (LC_ALL)")
+    parser.add_argument("--tz", default="UTC", help="the user's time zone (TZ)")
+    parser.add_argument("--screenshot", help="only press once and save the window here as PNG")
+    args = parser.parse_args()
+
+    session = Session(args)
+    try:
+        session.start()
+        session.check_start()
+        session.press(adult=False)
+        if args.screenshot:
+            session.screenshot(args.screenshot)
+            session.close()
+            return 0
+        session.press(adult=False)
+        session.tick_checkbox()
+        session.press(adult=True)
+        session.type_into(11, "10")
+        session.press_expecting(adult=True, compensar="COMPENSAR: " + session.printf(10.0),
+                                annual="COMP ANUAL: " + session.printf(120.0))
+        # Typed and pressed at once, the way most people do it.
+        session.type_into(12, "1234" + session.decimal + "5", leave_with_tab=False)
+        session.press_expecting(adult=True, custo="CUSTO: " + session.printf(1234.5))
+        session.close()
+        if "CRITICAL" in session.output():
+            raise Failure("calc-gtk reported a failed check")
+        print(f"calc-gtk passed: {session.presses} presses in {args.locale}, TZ {args.tz}")
+        return 0
+    except Failure as failure:
+        print(f"FAILED: {failure}", file=sys.stderr)
+        return 1
+    finally:
+        session.stop()
+        out = session.output()
+        if out.strip():
+            print("--- calc-gtk output ---\n" + out, file=sys.stderr)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
