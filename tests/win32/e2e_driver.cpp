@@ -1,0 +1,219 @@
+// End to end: starts calc-win32.exe, drives its window from outside the
+// process as a user would (set the inputs, press the button), checks the
+// report line by line, optionally saves a screenshot, then closes the window
+// and expects exit code 0.
+//   e2e_driver <calc-win32.exe> [screenshot.png]
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <cstdio>
+#include <cwctype>
+#include <string>
+#include <vector>
+
+namespace {
+
+int failures = 0;
+
+void check(bool ok, const std::wstring& what) {
+    if (!ok) {
+        ++failures;
+        fwprintf(stderr, L"FAILED: %ls\n", what.c_str());
+    }
+}
+
+void check_eq(const std::wstring& actual, const std::wstring& expected, const wchar_t* what) {
+    check(actual == expected, std::wstring(what) + L": expected \"" + expected + L"\", got \"" + actual + L"\"");
+}
+
+std::wstring text_of(HWND window) {
+    wchar_t buffer[4096] = {};
+    SendMessageW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer));
+    return buffer;
+}
+
+void set_text(HWND window, const std::wstring& text) {
+    SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+HWND find_main_window(DWORD pid) {
+    for (int i = 0; i < 300; ++i) {  // up to 30 s
+        HWND window = nullptr;
+        while ((window = FindWindowExW(nullptr, window, L"WinAppClass", L"Selvorin Windows"))) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == pid) return window;
+        }
+        Sleep(100);
+    }
+    return nullptr;
+}
+
+HWND find_button(HWND main, const std::wstring& caption) {
+    for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t cls[32] = {};
+        GetClassNameW(child, cls, 32);
+        if (_wcsicmp(cls, L"Button") == 0 && text_of(child) == caption) return child;
+    }
+    return nullptr;
+}
+
+std::vector<std::wstring> split_crlf(const std::wstring& text) {
+    std::vector<std::wstring> lines;
+    size_t start = 0, end;
+    while ((end = text.find(L"\r\n", start)) != std::wstring::npos) {
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+// "Results <n>   based [YYYY/MM/DD - HH:MM:SS]"
+bool is_heading(const std::wstring& line, int number) {
+    std::wstring prefix = L"Results " + std::to_wstring(number) + L"   based [";
+    std::wstring pattern = L"dddd/dd/dd - dd:dd:dd]";
+    if (line.size() != prefix.size() + pattern.size() || line.compare(0, prefix.size(), prefix) != 0) return false;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        wchar_t c = line[prefix.size() + i];
+        if (pattern[i] == L'd' ? !iswdigit(c) : c != pattern[i]) return false;
+    }
+    return true;
+}
+
+void check_report(const std::wstring& report, int number, bool adult, const std::wstring& emission,
+                  const std::wstring& percent, const std::wstring& cost, const std::wstring& annual) {
+    for (size_t i = 0; i < report.size(); ++i)
+        if (report[i] == L'\n') check(i > 0 && report[i - 1] == L'\r', L"every line break is CR LF");
+    std::vector<std::wstring> lines = split_crlf(report);
+    std::vector<std::wstring> expected = {
+        L"",
+        L"",
+        adult ? L" \U0001F333 Adult trees $+10%" : L" \U0001F331 Young trees  -30%CO\u2082",
+        (adult ? L"bEMIS TOT: " : L"EMIS TOT: ") + emission,
+        L"COMPENSAR: " + percent,
+        L"CUSTO: " + cost,
+        L"",
+        L"----------",
+        L"COMP ANUAL: " + annual,
+        L"",  // the report ends with a line break
+    };
+    check(lines.size() == expected.size(), L"report has " + std::to_wstring(expected.size() - 1) + L" lines: " + report);
+    if (lines.size() != expected.size()) return;
+    check(is_heading(lines[0], number), L"heading of report " + std::to_wstring(number) + L": " + lines[0]);
+    for (size_t i = 1; i < lines.size(); ++i)
+        check_eq(lines[i], expected[i], (L"line " + std::to_wstring(i + 1)).c_str());
+}
+
+bool save_screenshot(HWND window, const std::wstring& path) {
+    RECT r;
+    GetWindowRect(window, &r);
+    int width = r.right - r.left, height = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+
+    bool saved = false;
+    ULONG_PTR token = 0;
+    Gdiplus::GdiplusStartupInput input;
+    if (Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok) {
+        {
+            Gdiplus::Bitmap image(bitmap, nullptr);
+            const CLSID png = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+            saved = image.Save(path.c_str(), &png, nullptr) == Gdiplus::Ok;
+        }
+        Gdiplus::GdiplusShutdown(token);
+    }
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return saved;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        fwprintf(stderr, L"usage: e2e_driver <calc-win32.exe> [screenshot.png]\n");
+        return 2;
+    }
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    std::wstring commandLine = L"\"" + std::wstring(argv[1]) + L"\"";
+    if (!CreateProcessW(argv[1], commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        fwprintf(stderr, L"cannot start %ls (error %lu)\n", argv[1], GetLastError());
+        return 1;
+    }
+    HWND main = find_main_window(pi.dwProcessId);
+    check(main != nullptr, L"the window \"Selvorin Windows\" of class WinAppClass appears");
+    // The window shows at once; it is complete once field 501 has its line.
+    HWND parameters = nullptr;
+    for (int i = 0; main && i < 100; ++i) {
+        parameters = GetDlgItem(main, 501);
+        if (parameters && text_of(parameters) != L"---") break;
+        Sleep(100);
+    }
+    HWND button = main ? find_button(main, L"Calculates Compensation") : nullptr;
+    check(button != nullptr, L"the button \"Calculates Compensation\"");
+    HWND emission = main ? GetDlgItem(main, 10) : nullptr;
+    HWND percent = main ? GetDlgItem(main, 11) : nullptr;
+    HWND cost = main ? GetDlgItem(main, 12) : nullptr;
+    HWND adult = main ? GetDlgItem(main, 20) : nullptr;
+    HWND output = main ? GetDlgItem(main, 500) : nullptr;
+    check(emission && percent && cost && adult && output && parameters, L"controls 10, 11, 12, 20, 500, 501");
+
+    if (failures == 0) {
+        check_eq(text_of(parameters), L"Parameters (Adult tree $: +10%) (Young Compensation: -30%)", L"field 501");
+        check_eq(text_of(emission), L"365.6", L"input 10 at start");
+        check_eq(text_of(percent), L"8.32", L"input 11 at start");
+        check_eq(text_of(cost), L"850.22", L"input 12 at start");
+        check_eq(text_of(output), L"", L"area 500 before the first press");
+
+        SendMessageW(button, BM_CLICK, 0, 0);
+        check_report(text_of(output), 1, false, L"365.6", L"8.32", L"850.22", L"99.840000");
+        if (argc > 2) {
+            Sleep(300);  // let the frame and the controls finish painting
+            check(save_screenshot(main, argv[2]), std::wstring(L"screenshot saved to ") + argv[2]);
+        }
+
+        set_text(emission, L"1000");
+        set_text(percent, L"2.5");
+        set_text(cost, L"75.5");
+        SendMessageW(button, BM_CLICK, 0, 0);
+        check_report(text_of(output), 2, false, L"1000", L"2.5", L"75.5", L"30.000000");
+
+        // Adult trees, and a percentage with no number in it: the report
+        // says so and the program carries on.
+        SendMessageW(adult, BM_CLICK, 0, 0);
+        set_text(percent, L"abc");
+        SendMessageW(button, BM_CLICK, 0, 0);
+        check_report(text_of(output), 3, true, L"1000", L"abc", L"75.5", L"n/a (monthly % is not a number)");
+        check(WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT, L"still running after a non-number");
+
+        set_text(percent, L"  8.32abc");
+        SendMessageW(button, BM_CLICK, 0, 0);
+        check_report(text_of(output), 4, true, L"1000", L"  8.32abc", L"75.5", L"99.840000");
+    }
+
+    if (main) PostMessageW(main, WM_CLOSE, 0, 0);
+    DWORD waited = WaitForSingleObject(pi.hProcess, 15000);
+    check(waited == WAIT_OBJECT_0, L"the program ends after its window is closed");
+    if (waited != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 99);
+    DWORD code = 1;
+    GetExitCodeProcess(pi.hProcess, &code);
+    check(code == 0, L"exit code 0, got " + std::to_wstring(code));
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+
+    if (failures) fwprintf(stderr, L"%d check(s) failed\n", failures);
+    else wprintf(L"calc-win32 end to end: all checks passed\n");
+    return failures ? 1 : 0;
+}
