@@ -40,6 +40,12 @@ void set_text(HWND window, const std::wstring& text) {
     SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+// Select everything in the edit and type over it, key by key.
+void type_text(HWND edit, const std::wstring& text) {
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    for (wchar_t c : text) SendMessageW(edit, WM_CHAR, c, 1);
+}
+
 HWND find_main_window(DWORD pid) {
     for (int i = 0; i < 300; ++i) {  // up to 30 s
         HWND window = nullptr;
@@ -193,12 +199,12 @@ int wmain(int argc, wchar_t** argv) {
         // Adult trees, and a percentage with no number in it: the report
         // says so and the program carries on.
         SendMessageW(adult, BM_CLICK, 0, 0);
-        set_text(percent, L"abc");
+        type_text(percent, L"abc");
         SendMessageW(button, BM_CLICK, 0, 0);
         check_report(text_of(output), 3, true, L"1000", L"abc", L"75.5", L"n/a (monthly % is not a number)");
         check(WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT, L"still running after a non-number");
 
-        set_text(percent, L"  8.32abc");
+        type_text(percent, L"  8.32abc");
         SendMessageW(button, BM_CLICK, 0, 0);
         check_report(text_of(output), 4, true, L"1000", L"  8.32abc", L"75.5", L"99.840000");
     }
