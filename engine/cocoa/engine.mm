@@ -1,0 +1,223 @@
+// Cocoa engine: window, controls, registries and run loop. Manual reference
+// counting; nothing the engine creates is ever released.
+#import "cocoa_engine.h"
+
+#import <objc/runtime.h>
+
+#include <clocale>
+
+#include "controller.h"
+#include "facade.h"
+
+NSWindow* win = nil;
+std::map<int, NSTextField*> txts;
+std::map<int, NSButton*> checks;
+
+// Only its address matters: the key that ties a Proxy to its button.
+static NSString* const p_key = @"p_key";
+
+@implementation Proxy
+- (Controller*)ctrl {
+    return _ctrl;
+}
+
+- (void)setCtrl:(Controller*)ctrl {
+    _ctrl = ctrl;
+}
+
+- (void)clicou:(id)sender {
+    Controller* controller = [self ctrl];
+    if (controller == nullptr) return;
+    const char* title = [[sender title] UTF8String];
+    std::string label = title ? title : "";
+    controller->aoClicarNoBotao(label);
+}
+@end
+
+@implementation AppDelegate
+- (BOOL)applicationShouldTerminateAfterLastWindowClosed:(NSApplication*)sender {
+    (void)sender;
+    return YES;
+}
+@end
+
+namespace {
+
+NSString* ns_string(const std::string& text) {
+    NSString* s = [NSString stringWithUTF8String:text.c_str()];
+    return s ? s : @"";  // invalid UTF-8 shows as empty text
+}
+
+std::string std_string(NSString* s) {
+    const char* utf8 = [s UTF8String];
+    return utf8 ? utf8 : "";
+}
+
+void add_to_window(NSView* view) { [[win contentView] addSubview:view]; }
+
+NSView* lookup(int id) {
+    std::map<int, NSTextField*>::const_iterator it = txts.find(id);
+    return it == txts.end() ? nil : (NSView*)it->second;
+}
+
+// The number in `shown` as the C library reads numbers: the formatter's
+// grouping separators dropped, its decimal separator replaced by the one of
+// LC_NUMERIC, every digit kept as shown. nil when `shown` is not a plain
+// number of this formatter.
+NSString* numero_para_c(NSString* shown, NSNumberFormatter* formatter) {
+    NSMutableString* text = [NSMutableString stringWithString:
+        [shown stringByTrimmingCharactersInSet:[NSCharacterSet whitespaceCharacterSet]]];
+    NSString* decimal = [formatter decimalSeparator];
+    NSString* grouping = [formatter groupingSeparator];
+    NSString* minus = [formatter minusSign];
+    if ([grouping length] > 0 && ![grouping isEqualToString:decimal])
+        [text replaceOccurrencesOfString:grouping withString:@"" options:0 range:NSMakeRange(0, [text length])];
+    if ([decimal length] > 0)
+        [text replaceOccurrencesOfString:decimal withString:@"." options:0 range:NSMakeRange(0, [text length])];
+    if ([minus length] > 0)
+        [text replaceOccurrencesOfString:minus withString:@"-" options:0 range:NSMakeRange(0, [text length])];
+
+    const char* ascii = [text UTF8String];
+    if (ascii == nullptr) return nil;
+    std::string number = ascii;
+    size_t i = number.size() > 0 && number[0] == '-' ? 1 : 0;
+    size_t digits = 0, point = std::string::npos;
+    for (; i < number.size(); ++i) {
+        if (number[i] >= '0' && number[i] <= '9') {
+            ++digits;
+        } else if (number[i] == '.' && point == std::string::npos) {
+            point = i;
+        } else {
+            return nil;
+        }
+    }
+    if (digits == 0) return nil;
+    if (point != std::string::npos) {
+        const char* c_point = std::localeconv()->decimal_point;
+        number.replace(point, 1, c_point && *c_point ? c_point : ".");
+    }
+    return [NSString stringWithUTF8String:number.c_str()];
+}
+
+}  // namespace
+
+std::string texto_do_widget(NSView* widget) {
+    if ([widget isKindOfClass:[NSTextView class]]) return std_string([(NSTextView*)widget string]);
+    if (![widget isKindOfClass:[NSTextField class]]) return "";
+    NSTextField* field = (NSTextField*)widget;
+    NSString* shown = [field stringValue];
+    NSFormatter* formatter = [field formatter];
+    if ([formatter isKindOfClass:[NSNumberFormatter class]]) {
+        NSString* plain = numero_para_c(shown, (NSNumberFormatter*)formatter);
+        if (plain != nil) return std_string(plain);
+    }
+    return std_string(shown);
+}
+
+void cria_janela(int width, int height, int x, int y) {
+    // The core builds the window before any event loop runs, with no pool of
+    // its own: this one takes what the building autoreleases, for good.
+    static NSAutoreleasePool* building_pool = [[NSAutoreleasePool alloc] init];
+    (void)building_pool;
+    [NSApplication sharedApplication];
+    [NSApp setActivationPolicy:NSApplicationActivationPolicyRegular];
+    static AppDelegate* delegate = [[AppDelegate alloc] init];
+    [NSApp setDelegate:delegate];
+    NSWindowStyleMask style = NSWindowStyleMaskTitled | NSWindowStyleMaskClosable | NSWindowStyleMaskResizable;
+    win = [[NSWindow alloc] initWithContentRect:NSMakeRect(x, y, width, height)
+                                      styleMask:style
+                                        backing:NSBackingStoreBuffered
+                                          defer:NO];
+    [win makeKeyAndOrderFront:nil];
+}
+
+void escreve_texto(std::string text, int size, int x, int y, bool bold) {
+    NSTextField* label = [NSTextField labelWithString:ns_string(text)];
+    [label setFont:bold ? [NSFont boldSystemFontOfSize:size] : [NSFont systemFontOfSize:size]];
+    [label setFrame:NSMakeRect(x, y, 400, size + 10)];
+    add_to_window(label);
+}
+
+int cria_campo_saida(int x, int y, int width, int id) {
+    NSTextField* label = [NSTextField labelWithString:@"---"];
+    [label setFrame:NSMakeRect(x, y, width, 25)];
+    add_to_window(label);
+    txts[id] = label;
+    return id;
+}
+
+int cria_texto_saida(int x, int y, int width, int height, int id) {
+    NSScrollView* scroll = [[NSScrollView alloc] initWithFrame:NSMakeRect(x, y, width, height)];
+    [scroll setHasVerticalScroller:YES];
+    [scroll setBorderType:NSBezelBorder];
+    NSTextView* text = [[NSTextView alloc] initWithFrame:[scroll bounds]];
+    [text setEditable:NO];
+    [text setSelectable:YES];
+    [text setVerticallyResizable:YES];
+    [text setHorizontallyResizable:NO];
+    [text setAutoresizingMask:NSViewWidthSizable];
+    [scroll setDocumentView:text];
+    add_to_window(scroll);
+    txts[id] = (NSTextField*)text;
+    return id;
+}
+
+void cria_input(int x, int y, int width, int id, std::string text) {
+    NSTextField* field = [[NSTextField alloc] initWithFrame:NSMakeRect(x, y, width, 24)];
+    add_to_window(field);
+    [field setStringValue:ns_string(text)];
+    txts[id] = field;
+}
+
+void cria_input_numerico(int x, int y, int width, int id, double value) {
+    NSTextField* field = [[NSTextField alloc] initWithFrame:NSMakeRect(x, y, width, 24)];
+    NSNumberFormatter* formatter = [[NSNumberFormatter alloc] init];
+    [formatter setNumberStyle:NSNumberFormatterDecimalStyle];
+    [formatter setMinimumFractionDigits:2];
+    [field setFormatter:formatter];
+    [field setDoubleValue:value];
+    add_to_window(field);
+    txts[id] = field;
+}
+
+void atualiza_texto(int id, std::string text) {
+    NSView* widget = lookup(id);
+    if ([widget isKindOfClass:[NSTextView class]])
+        [(NSTextView*)widget setString:ns_string(text)];
+    else if ([widget isKindOfClass:[NSTextField class]])
+        [(NSTextField*)widget setStringValue:ns_string(text)];
+}
+
+std::string pega_input(int id) {
+    NSView* widget = lookup(id);
+    return widget ? texto_do_widget(widget) : std::string();
+}
+
+void cria_checkbox(std::string label, int x, int y, int id) {
+    NSButton* checkbox = [NSButton checkboxWithTitle:ns_string(label) target:nil action:nullptr];
+    [checkbox setFrame:NSMakeRect(x, y, 200, 20)];
+    add_to_window(checkbox);
+    checks[id] = checkbox;
+}
+
+bool verifica_checkbox(int id) {
+    std::map<int, NSButton*>::const_iterator it = checks.find(id);
+    return it != checks.end() && [it->second state] == NSControlStateValueOn;
+}
+
+void cria_botao(std::string label, int x, int y, int width, Controller* controller) {
+    Proxy* target = [[Proxy alloc] init];
+    [target setCtrl:controller];
+    NSButton* button = [NSButton buttonWithTitle:ns_string(label) target:target action:@selector(clicou:)];
+    [button setFrame:NSMakeRect(x, y, width, 32)];
+    // A button does not retain its target: the association keeps it alive.
+    objc_setAssociatedObject(button, (const void*)p_key, target, OBJC_ASSOCIATION_RETAIN_NONATOMIC);
+    add_to_window(button);
+}
+
+std::string plataforma() { return "MAC OS"; }
+
+void executa_app() {
+    [NSApp activateIgnoringOtherApps:YES];
+    [NSApp run];
+}
