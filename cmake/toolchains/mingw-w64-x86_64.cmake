@@ -26,3 +26,7 @@ endif()
 if(CALC_WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CALC_WINE})
 endif()
+
+# Link only the Windows libraries each target names, not CMake's default set.
+set(CMAKE_C_STANDARD_LIBRARIES "" CACHE STRING "Libraries linked into every C program")
+set(CMAKE_CXX_STANDARD_LIBRARIES "" CACHE STRING "Libraries linked into every C++ program")
