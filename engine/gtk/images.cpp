@@ -5,6 +5,25 @@
 #include "facade.h"
 #include "gtk_engine.h"
 
+namespace {
+
+struct TargetSize {
+    int width, height;
+};
+
+// A scalable format (the SVG logo) is rendered straight at the size it is
+// shown at: rasterising it at its natural size first costs far more time
+// and memory for the same picture.
+void render_scalable_at_target(GdkPixbufLoader* loader, int, int, gpointer data) {
+    GdkPixbufFormat* format = gdk_pixbuf_loader_get_format(loader);
+    if (format && gdk_pixbuf_format_is_scalable(format)) {
+        const auto* target = static_cast<const TargetSize*>(data);
+        gdk_pixbuf_loader_set_size(loader, target->width, target->height);
+    }
+}
+
+}  // namespace
+
 std::vector<unsigned char> decode_b64(const std::string& text) {
     gsize length = 0;
     guchar* data = g_base64_decode(text.c_str(), &length);
@@ -21,9 +40,12 @@ void show_png_b64(int x, int y, int width, int height, std::string base64) {
 
     // No format named: the loader recognises PNG or SVG from the bytes.
     GdkPixbufLoader* loader = gdk_pixbuf_loader_new();
+    TargetSize target{width, height};
+    g_signal_connect(loader, "size-prepared", G_CALLBACK(render_scalable_at_target), &target);
     gdk_pixbuf_loader_write(loader, bytes.data(), bytes.size(), nullptr);
     gdk_pixbuf_loader_close(loader, nullptr);
     if (GdkPixbuf* pixbuf = gdk_pixbuf_loader_get_pixbuf(loader)) {
+        // Whatever size the loader gave, the image is exactly width x height.
         GdkPixbuf* scaled = gdk_pixbuf_scale_simple(pixbuf, width, height, GDK_INTERP_BILINEAR);
         if (scaled) {
             place_widget(gtk_image_new_from_pixbuf(scaled), x, y);
