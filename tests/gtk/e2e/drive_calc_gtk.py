@@ -113,6 +113,8 @@ class Session:
         self.decimal = locale.localeconv()["decimal_point"]
         os.environ["TZ"] = args.tz
         time.tzset()
+        if args.tz != "UTC" and time.localtime().tm_gmtoff == 0:
+            raise Failure(f"the time zone {args.tz} is unknown here (is tzdata installed?)")
         self.presses = 0
         self.log = tempfile.TemporaryFile(mode="w+")
         env = dict(os.environ, LC_ALL=args.locale, TZ=args.tz)
@@ -246,7 +248,9 @@ class Session:
             message = protocol.event.ClientMessage(window=window, client_type=x.intern_atom("WM_PROTOCOLS"),
                                                    data=(32, [delete, X.CurrentTime, 0, 0, 0]))
             window.send_event(message, event_mask=X.NoEventMask)
-            x.flush()
+            # A round trip, not just a flush: closing the connection with
+            # the request still unread by the server can lose it.
+            x.sync()
         finally:
             x.close()
         try:
@@ -278,7 +282,11 @@ def main():
     parser.add_argument("--screenshot", help="only press once and save the window here as PNG")
     args = parser.parse_args()
 
-    session = Session(args)
+    try:
+        session = Session(args)
+    except Failure as failure:
+        print(f"FAILED: {failure}", file=sys.stderr)
+        return 1
     try:
         session.start()
         session.check_start()
