@@ -168,8 +168,11 @@ class Session:
         before = time.time()
         click(self.window, BUTTON_AT[0] + 100, BUTTON_AT[1] + 17)
         prefix = f"Results {self.presses} "
-        report = wait_for(f"report {self.presses}",
-                          lambda: (lambda t: t if t.startswith(prefix) else None)(text_of(self.area())))
+
+        def report_shown():
+            text = text_of(self.area())
+            return text if text.startswith(prefix) else None
+        report = wait_for(f"report {self.presses}", report_shown)
         after = time.time()
         # Read once the press is handled: it commits text still being typed.
         values = {n: self.input(n).get_current_value() for n in INPUT_AT}
@@ -213,7 +216,7 @@ class Session:
             wait_for(f"input {number} to hold {text}", lambda: spin.get_current_value() == value)
 
     def press_expecting(self, adult, **lines):
-        """Presses and checks the lines named, e.g. custo="CUSTO: 1.000000"."""
+        """Presses and also checks the given lines, e.g. cost="CUSTO: 1.000000"."""
         report = self.press(adult)
         for name, line in lines.items():
             if line + "\n" not in report:
@@ -290,7 +293,10 @@ def main():
     try:
         session.start()
         session.check_start()
-        session.press(adult=False)
+        point = session.decimal
+        session.press_expecting(adult=False, emission=f"EMIS TOT: 365{point}600000",
+                                monthly=f"COMPENSAR: 8{point}320000", cost=f"CUSTO: 850{point}220000",
+                                annual=f"COMP ANUAL: 99{point}840000")
         if args.screenshot:
             session.screenshot(args.screenshot)
             session.close()
@@ -299,11 +305,11 @@ def main():
         session.tick_checkbox()
         session.press(adult=True)
         session.type_into(11, "10")
-        session.press_expecting(adult=True, compensar="COMPENSAR: " + session.printf(10.0),
+        session.press_expecting(adult=True, monthly="COMPENSAR: " + session.printf(10.0),
                                 annual="COMP ANUAL: " + session.printf(120.0))
         # Typed and pressed at once, the way most people do it.
         session.type_into(12, "1234" + session.decimal + "5", leave_with_tab=False)
-        session.press_expecting(adult=True, custo="CUSTO: " + session.printf(1234.5))
+        session.press_expecting(adult=True, cost="CUSTO: " + session.printf(1234.5))
         session.close()
         if "CRITICAL" in session.output():
             raise Failure("calc-gtk reported a failed check")
