@@ -31,6 +31,7 @@ CHECKBOX_AT = (220, 185)
 INPUT_AT = {10: (20, 90), 11: (290, 90), 12: (20, 180)}
 AREA_500_AT = (20, 300)
 FIELD_501_AT = (20, 550)
+IMAGES = {(280, 50): (230, 80), (345, 350): (100, 100)}  # the panel and the logo
 
 
 class Failure(Exception):
@@ -158,6 +159,10 @@ class Session:
         field = text_of(self.widgets.at(Atspi.Role.LABEL, FIELD_501_AT))
         if field != PARAMETERS:
             raise Failure(f"parameters field shows {field!r}")
+        for place, size in IMAGES.items():
+            shown = self.widgets.at(Atspi.Role.ICON, place).get_size()
+            if (shown.x, shown.y) != size:
+                raise Failure(f"the image at {place} is {shown.x} x {shown.y}, not {size[0]} x {size[1]}")
         button = self.widgets.at(Atspi.Role.PUSH_BUTTON, BUTTON_AT)
         if button.get_name() != "Calculates Compensation":
             raise Failure(f"button is labelled {button.get_name()!r}")
