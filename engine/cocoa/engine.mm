@@ -4,6 +4,7 @@
 
 #import <objc/runtime.h>
 
+#include <algorithm>
 #include <clocale>
 
 #include "controller.h"
@@ -60,10 +61,27 @@ NSView* lookup(int id) {
     return it == txts.end() ? nil : (NSView*)it->second;
 }
 
+// Digits with grouping marks only between groups of three: "1", "1\x01234".
+bool digitos_agrupados(const std::string& part) {
+    size_t run = 0, groups = 0;
+    for (char c : part) {
+        if (c == '\x01') {
+            if (run == 0 || run > 3 || (groups > 0 && run != 3)) return false;
+            ++groups;
+            run = 0;
+        } else if (c >= '0' && c <= '9') {
+            ++run;
+        } else {
+            return false;
+        }
+    }
+    return run > 0 && (groups == 0 || run == 3);
+}
+
 // The number in `shown` as the C library reads numbers: the formatter's
 // grouping separators dropped, its decimal separator replaced by the one of
 // LC_NUMERIC, every digit kept as shown. nil when `shown` is not a plain
-// number of this formatter.
+// number as this formatter writes them.
 NSString* numero_para_c(NSString* shown, NSNumberFormatter* formatter) {
     NSMutableString* text = [NSMutableString stringWithString:
         [shown stringByTrimmingCharactersInSet:[NSCharacterSet whitespaceCharacterSet]]];
@@ -71,32 +89,30 @@ NSString* numero_para_c(NSString* shown, NSNumberFormatter* formatter) {
     NSString* grouping = [formatter groupingSeparator];
     NSString* minus = [formatter minusSign];
     if ([grouping length] > 0 && ![grouping isEqualToString:decimal])
-        [text replaceOccurrencesOfString:grouping withString:@"" options:0 range:NSMakeRange(0, [text length])];
+        [text replaceOccurrencesOfString:grouping withString:@"\x01" options:0 range:NSMakeRange(0, [text length])];
     if ([decimal length] > 0)
         [text replaceOccurrencesOfString:decimal withString:@"." options:0 range:NSMakeRange(0, [text length])];
     if ([minus length] > 0)
         [text replaceOccurrencesOfString:minus withString:@"-" options:0 range:NSMakeRange(0, [text length])];
 
-    const char* ascii = [text UTF8String];
-    if (ascii == nullptr) return nil;
-    std::string number = ascii;
-    size_t i = number.size() > 0 && number[0] == '-' ? 1 : 0;
-    size_t digits = 0, point = std::string::npos;
-    for (; i < number.size(); ++i) {
-        if (number[i] >= '0' && number[i] <= '9') {
-            ++digits;
-        } else if (number[i] == '.' && point == std::string::npos) {
-            point = i;
-        } else {
-            return nil;
-        }
-    }
-    if (digits == 0) return nil;
+    const char* utf8 = [text UTF8String];
+    if (utf8 == nullptr) return nil;
+    std::string number = utf8;
+    std::string sign = number.compare(0, 1, "-") == 0 ? "-" : "";
+    number.erase(0, sign.size());
+    size_t point = number.find('.');
+    std::string whole = number.substr(0, point);
+    std::string fraction = point == std::string::npos ? "" : number.substr(point + 1);
+    if (!digitos_agrupados(whole)) return nil;
+    if (fraction.find_first_not_of("0123456789") != std::string::npos) return nil;
+    whole.erase(std::remove(whole.begin(), whole.end(), '\x01'), whole.end());
+
+    std::string result = sign + whole;
     if (point != std::string::npos) {
         const char* c_point = std::localeconv()->decimal_point;
-        number.replace(point, 1, c_point && *c_point ? c_point : ".");
+        result += (c_point && *c_point ? c_point : ".") + fraction;
     }
-    return [NSString stringWithUTF8String:number.c_str()];
+    return [NSString stringWithUTF8String:result.c_str()];
 }
 
 }  // namespace

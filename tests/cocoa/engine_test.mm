@@ -362,6 +362,19 @@ TEST(PtBr, ReadBackFollowsTheProcessNumericLocale) {
     std::setlocale(LC_NUMERIC, restore.c_str());
 }
 
+TEST(PtBr, TextThatIsNoNumberOfTheLocaleReadsBackUnchanged) {
+    cria_input_numerico(20, 505, 80, 63, 1);
+    NSTextField* field = (NSTextField*)last_view();
+    for (const char* text : {"8.32", "1.23,4", "-", "1.234.5678", "x1"}) {
+        atualiza_texto(63, text);
+        EXPECT_EQ(utf8([field stringValue]), text);
+        EXPECT_EQ(pega_input(63), text);
+    }
+    atualiza_texto(63, "-12.345.678,9");
+    EXPECT_EQ(utf8([field stringValue]), "-12.345.678,90");
+    EXPECT_EQ(pega_input(63), "-12345678.90");
+}
+
 TEST(EnUs, GroupingIsDroppedOnReadBack) {
     cria_input_numerico(20, 505, 80, 70, 1234.5);
     EXPECT_EQ(utf8([(NSTextField*)last_view() stringValue]), "1,234.50");
