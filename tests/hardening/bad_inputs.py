@@ -1,0 +1,84 @@
+#!/usr/bin/python3
+"""Bad input typed into the real calc-gtk, one press each.
+
+Drives the built program from outside with the end-to-end tests' driver
+(xdotool for the keyboard and pointer, AT-SPI to read the window): types
+each text into its input, presses the button without leaving the input
+first, and checks that every press gives its full report, that the report
+agrees with what the spin button made of the text, and that the program is
+still running. Runs in the C locale, where "8,32" is not a decimal number.
+"""
+import argparse
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "gtk", "e2e"))
+import drive_calc_gtk as e2e  # noqa: E402
+
+# (input, text typed, value the spin button then holds). GTK reads the text
+# with g_strtod when the input loses the focus to the button: it takes the
+# number at the start (0 when there is none), keeps it within 0..10000, and
+# leaves the previous value in place of NaN.
+CASES = [
+    (11, "", 0.0),
+    (11, "letters", 0.0),
+    (11, "8,32", 8.0),
+    (11, "  8.32abc", 8.32),
+    (11, "-1", 0.0),
+    (11, "1e3", 1000.0),
+    (11, "nan", 1000.0),
+    (11, "1e400", 10000.0),
+    (11, "1e-400", 0.0),
+    (11, "inf", 10000.0),
+    (10, "", 0.0),
+    (12, "", 0.0),
+]
+
+
+def type_text(session, number, text):
+    """Replaces the text of input `number` with `text`, leaving it uncommitted."""
+    spin = session.input(number)
+    x, y = e2e.INPUT_AT[number]
+    e2e.click(session.window, x + 30, y + 15)
+    e2e.xdotool("key", "--clearmodifiers", "ctrl+a", "BackSpace")
+    if text:
+        e2e.xdotool("type", "--delay", "15", "--", text)
+    e2e.wait_for(f"input {number} to show {text!r}", lambda: e2e.text_of(spin) == text)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--program", required=True, help="the built calc-gtk")
+    args = parser.parse_args()
+    args.locale, args.tz, args.screenshot = "C.UTF-8", "UTC", None
+
+    session = e2e.Session(args)
+    try:
+        session.start()
+        for number, text, value in CASES:
+            type_text(session, number, text)
+            report = session.press(adult=False)  # checks every line against the inputs' values
+            if session.proc.poll() is not None:
+                raise e2e.Failure(f"calc-gtk ended after {text!r} in input {number}")
+            held = session.input(number).get_current_value()
+            if abs(held - value) > 1e-9:
+                raise e2e.Failure(f"input {number} holds {held} after {text!r}, expected {value}")
+            annual = report.rstrip("\n").rsplit("\n", 1)[-1]
+            print(f"input {number} {text!r:12} -> {held:g}, {annual}")
+        session.close()
+        if "CRITICAL" in session.output():
+            raise e2e.Failure("calc-gtk reported a failed check")
+        print(f"calc-gtk passed: {session.presses} presses with bad input, still running after each")
+        return 0
+    except e2e.Failure as failure:
+        print(f"FAILED: {failure}", file=sys.stderr)
+        return 1
+    finally:
+        session.stop()
+        out = session.output()
+        if out.strip():
+            print("--- calc-gtk output ---\n" + out, file=sys.stderr)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
