@@ -15,7 +15,8 @@ struct Entry {
 
 typedef std::map<const void*, Entry> Values;
 
-std::recursive_mutex table_lock;
+// Both outlive static destruction: objects are still deallocated at exit.
+std::recursive_mutex& table_lock = *new std::recursive_mutex;
 std::map<const void*, Values>& table() {
     static std::map<const void*, Values>* owners = new std::map<const void*, Values>;
     return *owners;
