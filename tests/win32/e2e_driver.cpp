@@ -1,7 +1,7 @@
 // End to end: starts calc-win32.exe, drives its window from outside the
-// process as a user would (set the inputs, press the button), checks the
-// report line by line, optionally saves a screenshot, then closes the window
-// and expects exit code 0.
+// process as a user would (a mouse click, then inputs set or typed and the
+// button pressed), checks each report line by line, optionally saves a
+// screenshot, then closes the window and expects exit code 0.
 //   e2e_driver <calc-win32.exe> [screenshot.png]
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -66,6 +66,40 @@ HWND find_button(HWND main, const std::wstring& caption) {
         if (_wcsicmp(cls, L"Button") == 0 && text_of(child) == caption) return child;
     }
     return nullptr;
+}
+
+// A real mouse click at the centre of the control, through the input queue.
+void mouse_click(HWND control) {
+    RECT r;
+    GetWindowRect(control, &r);
+    HWND top = GetAncestor(control, GA_ROOT);
+    POINT centre = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    // Input goes wherever focus and pointer are: wait until both are ours.
+    for (int i = 0; i < 100 && GetForegroundWindow() != top; ++i) {
+        SetForegroundWindow(top);
+        Sleep(50);
+    }
+    POINT at = {};
+    for (int i = 0; i < 100 && (at.x != centre.x || at.y != centre.y || WindowFromPoint(centre) != control); ++i) {
+        SetCursorPos(centre.x, centre.y);
+        Sleep(50);
+        GetCursorPos(&at);
+    }
+    INPUT clicks[2] = {};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, clicks, sizeof(INPUT));
+}
+
+// Waits until `control` shows something other than `before`.
+std::wstring changed_text(HWND control, const std::wstring& before) {
+    std::wstring now = text_of(control);
+    for (int i = 0; i < 100 && now == before; ++i) {
+        Sleep(50);
+        now = text_of(control);
+    }
+    return now;
 }
 
 std::vector<std::wstring> split_crlf(const std::wstring& text) {
@@ -183,8 +217,8 @@ int wmain(int argc, wchar_t** argv) {
         check_eq(text_of(cost), L"850.22", L"input 12 at start");
         check_eq(text_of(output), L"", L"area 500 before the first press");
 
-        SendMessageW(button, BM_CLICK, 0, 0);
-        check_report(text_of(output), 1, false, L"365.6", L"8.32", L"850.22", L"99.840000");
+        mouse_click(button);
+        check_report(changed_text(output, L""), 1, false, L"365.6", L"8.32", L"850.22", L"99.840000");
         if (argc > 2) {
             Sleep(300);  // let the frame and the controls finish painting
             check(save_screenshot(main, argv[2]), std::wstring(L"screenshot saved to ") + argv[2]);
