@@ -28,7 +28,6 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [ -n "$window" ] || fail "no window of calc-cocoa appeared"
-sleep 1  # let the first drawing finish
 # Content origin: GNUstep frames the content with a 1-point border at the
 # sides, a title bar on top and a 9-point resize bar below it.
 left=$((X + (WIDTH - 470) / 2))
@@ -44,13 +43,29 @@ click() {
 area="280x180+$((left + 30))+$((top + 620 - 120 - 200 + 10))"
 snap() { import -window root -crop "$area" +repage "$work/$1.png"; }
 
-snap before
+# The empty area is drawn (white) and settled before the click.
+settled=""
+for _ in $(seq 50); do
+  snap before
+  sleep 0.2
+  snap again
+  same=$(compare -metric AE "$work/before.png" "$work/again.png" null: 2>&1)
+  white=$(convert "$work/again.png" -format '%[fx:mean>0.9]' info:)
+  if [ "${same%% *}" = "0" ] && [ "$white" = "1" ]; then settled=1; break; fi
+done
+[ -n "$settled" ] || fail "the output area was never drawn"
+
 # The button: content (130, 360), 200 x 32.
 click $((left + 230)) $((top + 620 - 360 - 16))
-sleep 1
-snap after
-changed=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1)
-[ "${changed%% *}" -gt 100 ] 2>/dev/null || fail "the output area did not change after the click ($changed pixels)"
+changed=0
+for _ in $(seq 50); do
+  sleep 0.2
+  snap after
+  changed=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1)
+  changed=${changed%% *}
+  [ "$changed" -gt 100 ] 2>/dev/null && break
+done
+[ "$changed" -gt 100 ] 2>/dev/null || fail "the output area did not change after the click ($changed pixels)"
 
 # The README's picture: CALC_COCOA_SCREENSHOT=docs/calc-cocoa.png
 if [ -n "${CALC_COCOA_SCREENSHOT:-}" ]; then
