@@ -2,12 +2,15 @@
 // through GDI+, the SVG logo through Direct2D's SVG renderer on a render
 // target bound to the paint DC. Both paint straight onto the main window's
 // client area, under the child controls.
+#include "win32_engine.h"
+
 #include <shlwapi.h>
+
+#include <cstring>
 
 #include "d2d_svg.h"
 #include "facade.h"
 #include "svg_layout.h"
-#include "win32_engine.h"
 
 using Microsoft::WRL::ComPtr;
 
