@@ -1,11 +1,12 @@
 #!/usr/bin/python3
-"""Start-up and press figures of calc-gtk against a bare GTK window.
+"""Start-up figures of a program against a bare window of its toolkit.
 
-Runs inside one X server (bench/run starts a private Xvfb). Each program is
-started several times, alternately; each run prints the CLOCK_MONOTONIC time
-of its first complete frame and exits at once. Wall time is from just
-before the spawn to that frame; peak resident memory is the child's
-ru_maxrss. Prints a table and, last, one summary line to compare run to run.
+Runs inside one X server (bench/run starts it). Each program is started
+several times, alternately; each run's probe notices the first complete
+frame, prints a line and exits at once. Wall time is from just before the
+spawn to that frame; peak resident memory is the child's ru_maxrss. With
+--press (calc-gtk) it adds the press figures and, last, one summary line to
+compare from run to run.
 """
 import argparse
 import os
@@ -28,10 +29,12 @@ def child_env():
     return env
 
 
-def run_once(program, timeout=30.0):
-    """(seconds to the first frame, peak resident KiB) of one run."""
+def run_once(program, wrapper=(), timeout=60.0):
+    """(seconds to the first frame, peak resident KiB) of one run. The probe
+    prints its own CLOCK_MONOTONIC time where it can (GTK); otherwise (under
+    Wine) the time its line arrives is taken."""
     start = time.monotonic_ns()
-    proc = subprocess.Popen([program], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+    proc = subprocess.Popen([*wrapper, program], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
                             stdin=subprocess.DEVNULL, env=child_env())
     out = b""
     deadline = time.monotonic() + timeout
@@ -42,15 +45,16 @@ def run_once(program, timeout=30.0):
             if not chunk:
                 break
             out += chunk
+    arrived = time.monotonic_ns()
     if b"\n" not in out:
         proc.kill()
     _, status, usage = os.wait4(proc.pid, 0)
     proc.returncode = os.waitstatus_to_exitcode(status)
     proc.stdout.close()
-    m = re.match(rb"first-frame-ns (\d+)", out)
+    m = re.match(rb"first-frame(?:-ns (\d+))?", out)
     if not m:
         raise SystemExit(f"{program}: no first frame within {timeout:.0f} s (exit status {proc.returncode})")
-    return (int(m.group(1)) - start) / 1e9, usage.ru_maxrss
+    return ((int(m.group(1)) if m.group(1) else arrived) - start) / 1e9, usage.ru_maxrss
 
 
 def summary(values):
@@ -79,35 +83,47 @@ def verdict(ok):
     return "met" if ok else "MISSED"
 
 
+def compare(names, programs, runs, wrapper=()):
+    """Start-up of two programs, alternately: medians of seconds and MiB."""
+    # One run of each first, not counted: it warms the disk cache and
+    # fontconfig's cache for both alike.
+    for program in programs:
+        run_once(program, wrapper)
+    times = {name: [] for name in names}
+    rss = {name: [] for name in names}
+    for _ in range(runs):
+        for name, program in zip(names, programs):
+            seconds, kib = run_once(program, wrapper)
+            times[name].append(seconds)
+            rss[name].append(kib / 1024.0)
+    where = "Wine, one wineserver and Xvfb" if wrapper else "one Xvfb"
+    print(f"Start-up to the first complete frame, {runs} runs each, alternately, {where}:")
+    print(f"  {'program':<11} {'min s':>8} {'median s':>9} {'max s':>8}   {'peak RSS MiB (min/median/max)':>30}")
+    for name in names:
+        t, m = summary(times[name]), summary(rss[name])
+        print(f"  {name:<11} {t[0]:8.3f} {t[1]:9.3f} {t[2]:8.3f}   {m[0]:9.1f} {m[1]:9.1f} {m[2]:9.1f}")
+    a_s, b_s = (statistics.median(times[n]) for n in names)
+    extra = statistics.median(rss[names[0]]) - statistics.median(rss[names[1]])
+    return a_s, b_s, extra
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--calc", required=True)
-    parser.add_argument("--bare", required=True)
-    parser.add_argument("--press", required=True)
+    parser.add_argument("--calc", required=True, help="the program's first-frame build")
+    parser.add_argument("--bare", required=True, help="the bare window's first-frame build")
+    parser.add_argument("--press", help="calc-gtk's press build; with it, the full calc-gtk figures")
     parser.add_argument("--report-bench")
+    parser.add_argument("--wrapper", help="run both through this loader (wine)")
+    parser.add_argument("--names", nargs=2, default=["calc-gtk", "bare"])
     parser.add_argument("--runs", type=int, default=15)
     args = parser.parse_args()
 
-    # One run of each first, not counted: it warms the disk cache and
-    # fontconfig's cache for both alike.
-    run_once(args.calc)
-    run_once(args.bare)
-    times = {"calc-gtk": [], "bare": []}
-    rss = {"calc-gtk": [], "bare": []}
-    for _ in range(args.runs):
-        for name, program in (("calc-gtk", args.calc), ("bare", args.bare)):
-            seconds, kib = run_once(program)
-            times[name].append(seconds)
-            rss[name].append(kib / 1024.0)
-
-    print(f"Start-up to the first complete frame, {args.runs} runs each, alternately, one Xvfb:")
-    print(f"  {'program':<10} {'min s':>8} {'median s':>9} {'max s':>8}   {'peak RSS MiB (min/median/max)':>30}")
-    for name in times:
-        t, m = summary(times[name]), summary(rss[name])
-        print(f"  {name:<10} {t[0]:8.3f} {t[1]:9.3f} {t[2]:8.3f}   {m[0]:9.1f} {m[1]:9.1f} {m[2]:9.1f}")
-    calc_s, bare_s = statistics.median(times["calc-gtk"]), statistics.median(times["bare"])
+    wrapper = [args.wrapper] if args.wrapper else []
+    calc_s, bare_s, extra = compare(args.names, [args.calc, args.bare], args.runs, wrapper)
     ratio = calc_s / bare_s
-    extra = statistics.median(rss["calc-gtk"]) - statistics.median(rss["bare"])
+    if not args.press:
+        print(f"  ratio of medians {ratio:.2f}; extra peak memory {extra:+.1f} MiB")
+        return 0
     print(f"  ratio of medians {ratio:.2f} (target <= {TARGET_RATIO:.2f}: {verdict(ratio <= TARGET_RATIO)}); "
           f"extra peak memory {extra:+.1f} MiB (target <= +{TARGET_EXTRA_MIB:.0f} MiB: "
           f"{verdict(extra <= TARGET_EXTRA_MIB)})")
