@@ -98,10 +98,10 @@ def compare(names, programs, runs, wrapper=()):
             rss[name].append(kib / 1024.0)
     where = "Wine, one wineserver and Xvfb" if wrapper else "one Xvfb"
     print(f"Start-up to the first complete frame, {runs} runs each, alternately, {where}:")
-    print(f"  {'program':<11} {'min s':>8} {'median s':>9} {'max s':>8}   {'peak RSS MiB (min/median/max)':>30}")
+    print(f"  {'program':<12} {'min s':>8} {'median s':>9} {'max s':>8}   {'peak RSS MiB (min/median/max)':>30}")
     for name in names:
         t, m = summary(times[name]), summary(rss[name])
-        print(f"  {name:<11} {t[0]:8.3f} {t[1]:9.3f} {t[2]:8.3f}   {m[0]:9.1f} {m[1]:9.1f} {m[2]:9.1f}")
+        print(f"  {name:<12} {t[0]:8.3f} {t[1]:9.3f} {t[2]:8.3f}   {m[0]:9.1f} {m[1]:9.1f} {m[2]:9.1f}")
     a_s, b_s = (statistics.median(times[n]) for n in names)
     extra = statistics.median(rss[names[0]]) - statistics.median(rss[names[1]])
     return a_s, b_s, extra
