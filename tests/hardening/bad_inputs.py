@@ -12,6 +12,7 @@ import argparse
 import os
 import sys
 
+sys.dont_write_bytecode = True  # the driver's folder is not ours to write in
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "gtk", "e2e"))
 import drive_calc_gtk as e2e  # noqa: E402
 
