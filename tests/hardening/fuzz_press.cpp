@@ -1,5 +1,6 @@
 // libFuzzer target: arbitrary texts in inputs 10, 11 and 12, an arbitrary
-// checkbox state and press counter, through the controller's press path
+// checkbox state, press counter and locale (C, or a decimal comma with digit
+// grouping), through the controller's press path
 // (the recording engine serves pega_input), then the report's invariants.
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -7,7 +8,9 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <clocale>
 #include <cstring>
+#include <locale>
 #include <string>
 
 #include "controller.h"
@@ -56,6 +59,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
     const int previous = in.ConsumeIntegral<int>();
     const bool adultas = in.ConsumeBool();
+    // A user with a decimal comma and digit grouping, both for C (the
+    // annual figure) and for C++ streams (the report's counter), or C.
+    static const bool have_comma_locale = std::setlocale(LC_ALL, "pt_BR.UTF-8") != nullptr;
+    const bool comma = have_comma_locale && in.ConsumeBool();
+    std::setlocale(LC_ALL, comma ? "pt_BR.UTF-8" : "C");
+    std::locale::global(comma ? std::locale("pt_BR.UTF-8") : std::locale::classic());
     const std::string emissao = in.ConsumeRandomLengthString();
     const std::string compensar = in.ConsumeRandomLengthString();
     const std::string custo = in.ConsumeRemainingBytesAsString();
