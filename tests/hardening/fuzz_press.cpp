@@ -1,7 +1,7 @@
 // libFuzzer target: arbitrary texts in inputs 10, 11 and 12, an arbitrary
 // checkbox state, press counter and locale (C, or a decimal comma with digit
-// grouping), through the controller's press path
-// (the recording engine serves pega_input), then the report's invariants.
+// grouping), through the controller's press path (the recording engine
+// serves pega_input), then the report's invariants.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cerrno>
