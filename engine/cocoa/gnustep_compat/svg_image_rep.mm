@@ -60,7 +60,8 @@ typedef id (*InitWithData)(id, SEL, NSData*);
 InitWithData original_init_with_data = nullptr;
 
 id image_init_with_data(id self, SEL cmd, NSData* data) {
-    if ([data length] > 0 && [CompatSVGImageRep canInitWithData:data]) {
+    // The representation gives nil for what is no SVG: one parse, no probe first.
+    if ([data length] > 0) {
         CompatSVGImageRep* rep = [[CompatSVGImageRep alloc] initWithData:data];
         if (rep != nil) {
             self = [(NSImage*)self initWithSize:[rep size]];
