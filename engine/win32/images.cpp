@@ -125,26 +125,26 @@ void paint_svg(HDC dc) {
     stream.Attach(SHCreateMemStream(g_svgXml.data(), static_cast<UINT>(g_svgXml.size())));
     if (!stream) return;
 
+    // The layout without a viewBox gives the target size the document is
+    // opened with; the viewBox, once read, may change the rest.
     const RECT& r = g_svgRect;
-    float targetW = static_cast<float>(r.right - r.left) / DPI_AJUSTADO;
-    float targetH = static_cast<float>(r.bottom - r.top) / DPI_AJUSTADO;
+    SvgLayout layout = svg_layout(r.left, r.top, r.right, r.bottom, nullptr, DPI_AJUSTADO);
 
     ComPtr<ID2D1SvgDocument> document;
-    HRESULT hr = context->CreateSvgDocument(stream.Get(), D2D1::SizeF(targetW, targetH), document.GetAddressOf());
+    HRESULT hr = context->CreateSvgDocument(stream.Get(), D2D1::SizeF(layout.targetW, layout.targetH),
+                                            document.GetAddressOf());
     stream.Reset();
     if (FAILED(hr) || !document) return;
 
-    SvgViewBox viewBox{0, 0, targetW, targetH};
-    bool haveViewBox = false;
     ComPtr<ID2D1SvgElement> root;
     document->GetRoot(root.GetAddressOf());
     if (root) {
-        D2D1_SVG_VIEWBOX vb = {viewBox.x, viewBox.y, viewBox.width, viewBox.height};
-        haveViewBox = SUCCEEDED(root->GetAttributeValue(L"viewBox", D2D1_SVG_ATTRIBUTE_POD_TYPE_VIEWBOX, &vb,
-                                                        sizeof(vb)));
-        viewBox = {vb.x, vb.y, vb.width, vb.height};
+        D2D1_SVG_VIEWBOX vb = {0, 0, layout.targetW, layout.targetH};
+        if (SUCCEEDED(root->GetAttributeValue(L"viewBox", D2D1_SVG_ATTRIBUTE_POD_TYPE_VIEWBOX, &vb, sizeof(vb)))) {
+            SvgViewBox viewBox{vb.x, vb.y, vb.width, vb.height};
+            layout = svg_layout(r.left, r.top, r.right, r.bottom, &viewBox, DPI_AJUSTADO);
+        }
     }
-    SvgLayout layout = svg_layout(r.left, r.top, r.right, r.bottom, haveViewBox ? &viewBox : nullptr, DPI_AJUSTADO);
 
     document->SetViewportSize(D2D1::SizeF(layout.vbW, layout.vbH));
     D2D1_MATRIX_3X2_F transform =
