@@ -28,6 +28,9 @@ extern NSWindow* win;
 extern std::map<int, NSTextField*> txts;
 extern std::map<int, NSButton*> checks;
 
+// Puts a view on the window's content view, where every widget goes.
+void add_to_window(NSView* view);
+
 // The text of a widget in the text registry as the core should read it.
 // Numbers shown by a formatter come back ungrouped, with the decimal point
 // of the C library's numeric locale, so that std::stod reads what is shown.

@@ -54,8 +54,6 @@ std::string std_string(NSString* s) {
     return utf8 ? utf8 : "";
 }
 
-void add_to_window(NSView* view) { [[win contentView] addSubview:view]; }
-
 NSView* lookup(int id) {
     std::map<int, NSTextField*>::const_iterator it = txts.find(id);
     return it == txts.end() ? nil : (NSView*)it->second;
@@ -116,6 +114,8 @@ NSString* numero_para_c(NSString* shown, NSNumberFormatter* formatter) {
 }
 
 }  // namespace
+
+void add_to_window(NSView* view) { [[win contentView] addSubview:view]; }
 
 std::string texto_do_widget(NSView* widget) {
     if ([widget isKindOfClass:[NSTextView class]]) return std_string([(NSTextView*)widget string]);

@@ -27,7 +27,7 @@ void mostra_imagem(int x, int y, int width, int height, const std::string& b64, 
     NSImageView* view = [[NSImageView alloc] initWithFrame:NSMakeRect(x, y, width, height)];
     [view setImage:image];
     [view setImageScaling:NSImageScaleAxesIndependently];
-    [[win contentView] addSubview:view];
+    add_to_window(view);
 }
 
 }  // namespace
@@ -48,5 +48,5 @@ void cria_webview(std::string url, int x, int y, int width, int height) {
     NSURL* address = text ? [NSURL URLWithString:text] : nil;
     // A text that is no URL leaves the view empty instead of loading nothing.
     if (address != nil) [view loadRequest:[NSURLRequest requestWithURL:address]];
-    [[win contentView] addSubview:view];
+    add_to_window(view);
 }
