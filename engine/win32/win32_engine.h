@@ -1,4 +1,4 @@
-// State and helpers of the Win32 engine that its two sources share and that
+// State and helpers of the Win32 engine that its three sources share and that
 // its tests reach besides the facade.
 #pragma once
 
