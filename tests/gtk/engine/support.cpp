@@ -37,10 +37,6 @@ std::pair<int, int> position(GtkWidget* widget) {
     return {x, y};
 }
 
-void pump() {
-    while (gtk_events_pending()) gtk_main_iteration();
-}
-
 NumericLocale::NumericLocale(const char* name) : previous_(setlocale(LC_NUMERIC, nullptr)) {
     ok_ = setlocale(LC_NUMERIC, name) != nullptr;
 }

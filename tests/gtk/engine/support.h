@@ -26,9 +26,6 @@ GtkWidget* last_child();
 // The (x, y) at which the fixed container holds `widget`.
 std::pair<int, int> position(GtkWidget* widget);
 
-// Lets GTK handle what is pending (drawing, size allocation).
-void pump();
-
 // Switches LC_NUMERIC for the lifetime of the object.
 class NumericLocale {
 public:
