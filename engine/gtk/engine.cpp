@@ -27,6 +27,16 @@ void on_button_clicked(GtkWidget* widget, gpointer /*user_data*/) {
     controllerGlobal->aoClicarNoBotao(label ? label : "");
 }
 
+// Both output widgets: a flush-left label of a fixed size, reachable by id.
+int output_label(const char* text, int x, int y, int width, int height, int id) {
+    GtkWidget* label = gtk_label_new(text);
+    gtk_widget_set_size_request(label, width, height);
+    gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
+    place_widget(label, x, y);
+    txts[id] = label;
+    return id;
+}
+
 }  // namespace
 
 void place_widget(GtkWidget* widget, int x, int y) {
@@ -56,23 +66,9 @@ void escreve_texto(std::string text, int size, int x, int y, bool bold) {
     place_widget(label, x, y);
 }
 
-int cria_campo_saida(int x, int y, int width, int id) {
-    GtkWidget* label = gtk_label_new("---");
-    gtk_widget_set_size_request(label, width, 25);
-    gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
-    place_widget(label, x, y);
-    txts[id] = label;
-    return id;
-}
+int cria_campo_saida(int x, int y, int width, int id) { return output_label("---", x, y, width, 25, id); }
 
-int cria_texto_saida(int x, int y, int width, int height, int id) {
-    GtkWidget* label = gtk_label_new("");
-    gtk_widget_set_size_request(label, width, height);
-    gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
-    place_widget(label, x, y);
-    txts[id] = label;
-    return id;
-}
+int cria_texto_saida(int x, int y, int width, int height, int id) { return output_label("", x, y, width, height, id); }
 
 void cria_input_numerico(int x, int y, int width, int id, double value) {
     GtkAdjustment* adjustment = gtk_adjustment_new(value, 0.0, 10000.0, 0.1, 1.0, 0.0);
