@@ -207,14 +207,16 @@ class Session:
         wait_for("the checkbox to be ticked", ticked)
 
     def type_into(self, number, text, leave_with_tab=True):
-        """Replaces what input `number` holds; without Tab the text stays
-        uncommitted until something else takes the focus."""
+        """Replaces what input `number` holds (an empty text empties it);
+        without Tab the text stays uncommitted until something else takes
+        the focus."""
         spin = self.input(number)
         x, y = INPUT_AT[number]
         click(self.window, x + 30, y + 15)
-        xdotool("key", "--clearmodifiers", "ctrl+a")
-        xdotool("type", "--delay", "20", text)
-        wait_for(f"input {number} to show {text}", lambda: text_of(spin) == text)
+        xdotool("key", "--clearmodifiers", "ctrl+a", "BackSpace")
+        if text:
+            xdotool("type", "--delay", "20", "--", text)
+        wait_for(f"input {number} to show {text!r}", lambda: text_of(spin) == text)
         if leave_with_tab:
             xdotool("key", "Tab")
             value = float(text.replace(self.decimal, "."))
@@ -269,6 +271,7 @@ class Session:
             raise Failure(f"calc-gtk exited with status {status}")
 
     def stop(self):
+        """Ends the program if it still runs and shows what it printed."""
         if self.proc.poll() is None:
             self.proc.terminate()
             try:
@@ -276,6 +279,9 @@ class Session:
             except subprocess.TimeoutExpired:
                 self.proc.kill()
                 self.proc.wait()
+        out = self.output()
+        if out.strip():
+            print("--- calc-gtk output ---\n" + out, file=sys.stderr)
 
     def output(self):
         self.log.seek(0)
@@ -325,9 +331,6 @@ def main():
         return 1
     finally:
         session.stop()
-        out = session.output()
-        if out.strip():
-            print("--- calc-gtk output ---\n" + out, file=sys.stderr)
 
 
 if __name__ == "__main__":
