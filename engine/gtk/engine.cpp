@@ -45,6 +45,10 @@ void place_widget(GtkWidget* widget, int x, int y) {
 }
 
 void cria_janela(int width, int height, int x, int y) {
+    // Nothing here draws with OpenGL, yet GDK would load the GL driver after
+    // the first frame just to probe visuals: half the resident memory, never
+    // used. A GDK_GL the user set still wins.
+    g_setenv("GDK_GL", "disable", FALSE);
     // Keeps GTK's locale handling: numbers follow the user's decimal separator.
     gtk_init(nullptr, nullptr);
     hJanelaPrincipal = gtk_window_new(GTK_WINDOW_TOPLEVEL);
