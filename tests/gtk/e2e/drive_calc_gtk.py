@@ -83,7 +83,7 @@ class Window:
 
 def text_of(widget):
     widget.clear_cache()
-    return widget.get_text(0, -1)
+    return Atspi.Text.get_text(widget, 0, -1)
 
 
 def find_app(pid):
