@@ -1,12 +1,14 @@
 // Start-up probe, linked beside a program's own main: notices the first
 // frame in which the top-level window and every widget in it have been
-// drawn, prints the CLOCK_MONOTONIC time of that moment and ends the process
-// at once. The program itself is unchanged: the probe installs itself from a
-// static constructor and finds the window through GTK.
+// drawn and prints the CLOCK_MONOTONIC time of that moment and the resident
+// size then. The program then runs on (the benchmark watches it settle and
+// ends it). The program itself is unchanged: the probe installs itself from
+// a static constructor and finds the window through GTK.
 #include <gtk/gtk.h>
 
 #include <cstdio>
 #include <ctime>
+#include <fstream>
 
 #include <unistd.h>
 
@@ -36,15 +38,22 @@ gboolean on_draw_after(GtkWidget* w, cairo_t* cr, gpointer) {
     return FALSE;
 }
 
-void on_after_paint(GdkFrameClock*, gpointer) {
+long resident_kib() {
+    long size = 0, resident = 0;
+    std::ifstream("/proc/self/statm") >> size >> resident;
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+void on_after_paint(GdkFrameClock* clock, gpointer) {
     if (!drawn_whole || !all_drawable(window)) return;
     // The frame is complete once the X server has it.
     gdk_display_sync(gtk_widget_get_display(window));
     timespec now;
     clock_gettime(CLOCK_MONOTONIC, &now);
-    std::printf("first-frame-ns %lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+    std::printf("first-frame-ns %lld rss-kib %ld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
+                resident_kib());
     std::fflush(stdout);
-    _exit(0);
+    g_signal_handlers_disconnect_by_func(clock, reinterpret_cast<gpointer>(on_after_paint), nullptr);
 }
 
 // First turn of the main loop: the program has built its window by now.
