@@ -1,18 +1,19 @@
 #!/usr/bin/python3
 """Start-up figures of a program against bare windows of its toolkit.
 
-Runs inside one X server (bench/run starts it). Each program is started
-several times, alternately; each run's probe notices the first complete
-frame and prints a line. Wall time is from just before the spawn to that
-frame. For calc-win32 and calc-cocoa the probe exits there and the memory is
-the child's peak resident size (ru_maxrss). With --press (calc-gtk, against
-two bare windows, without and with its images) each program runs on and its
-resident size is polled every few milliseconds: it has settled once the size
-has not changed for 300 ms, and the settled figures are the moment of the
-last change (not before the first frame) and the size then. That is done
-twice: with each program as the first GTK program on the display, and after
-one has left GDK's GL probe in the root window. Then come the press figures
-and, last, one summary line to compare from run to run.
+Runs inside one X server (bench/run starts it). The programs are started in
+turns, each one opening a turn as often as the others. In each run the probe
+notices the first complete frame and prints a line; wall time is from just
+before the spawn to that frame. For calc-win32 and calc-cocoa the probe
+exits there and the memory is the child's peak resident size (ru_maxrss).
+With --press (calc-gtk, against two bare windows, without and with its
+images) each program runs on and its resident size is polled every few
+milliseconds: it has settled once the size has not changed for 300 ms, and
+the settled figures are the moment of the last change (not before the first
+frame) and the size then. That is done twice: each program as the first GTK
+program on the display, and after one has left GDK's GL probe on the root
+window. Then come the press figures and, last, one summary line to compare
+from run to run.
 """
 import argparse
 import collections
@@ -133,8 +134,11 @@ def compare(names, programs, runs, wrapper=(), settle=False, before_each=lambda:
         before_each()
         run_once(program, wrapper, settle)
     results = {name: [] for name in names}
-    for _ in range(runs):
-        for name, program in zip(names, programs):
+    pairs = list(zip(names, programs))
+    for turn in range(runs):
+        # Each program goes first as often as the others.
+        shift = turn % len(pairs)
+        for name, program in pairs[shift:] + pairs[:shift]:
             before_each()
             results[name].append(run_once(program, wrapper, settle))
     where = where or ("Wine, one wineserver and Xvfb" if wrapper else "one Xvfb")

@@ -291,6 +291,74 @@ class Session:
         return self.log.read()
 
 
+# calc-gtk draws nothing with OpenGL and leaves GDK's GL driver unloaded,
+# unless the user set GDK_GL. The driver's libraries, as /proc/<pid>/maps
+# names them (libepoxy and libwayland-egl are GTK's own and always there).
+GL_DRIVER_MARKS = ("libGL.so", "libGLX", "libEGL", "libglapi", "_dri.so", "libgallium", "libLLVM")
+USER_GDK_GL = "legacy"  # any value but "disable" lets GDK load the driver
+_shots = None
+
+
+def forget_gl_probe():
+    """GDK loads the GL driver to probe visuals only where no GTK program has
+    left the result on the root window (GDK_VISUALS): clears it, so that the
+    next start loads the driver unless GDK_GL=disable holds it back."""
+    x = xdisplay.Display()
+    try:
+        x.screen().root.delete_property(x.intern_atom("GDK_VISUALS"))
+        x.sync()
+    finally:
+        x.close()
+
+
+def gl_drivers_mapped(pid):
+    with open(f"/proc/{pid}/maps") as maps:
+        return sorted({line.split()[-1] for line in maps if any(mark in line for mark in GL_DRIVER_MARKS)})
+
+
+def check_gl_unloaded(session):
+    mapped = gl_drivers_mapped(session.proc.pid)
+    if mapped:
+        raise Failure("calc-gtk loaded the GL driver it never uses: " + ", ".join(mapped))
+
+
+def screenshot_at_rest(session, name):
+    """The window with the pointer away (no hover, no focus, no blinking
+    cursor), saved under `name` in a directory removed at exit."""
+    global _shots
+    _shots = _shots or tempfile.TemporaryDirectory(prefix="drive-calc-gtk-")
+    path = os.path.join(_shots.name, name)
+    xdotool("mousemove", 0, 0)
+    session.screenshot(path)
+    return path
+
+
+def pixels(png):
+    """Size and RGB pixels of a PNG, whatever else the file holds."""
+    return subprocess.run(["/usr/bin/convert", png, "ppm:-"], capture_output=True, check=True, timeout=20).stdout
+
+
+def check_user_gdk_gl(args, gl_off_shot):
+    """A second start with GDK_GL set by the user: the value is kept (GDK
+    loads the driver) and the window looks exactly as without GL."""
+    forget_gl_probe()
+    os.environ["GDK_GL"] = USER_GDK_GL
+    try:
+        session = Session(args)
+    finally:
+        del os.environ["GDK_GL"]
+    try:
+        session.start()
+        if not gl_drivers_mapped(session.proc.pid):
+            raise Failure(f"with GDK_GL={USER_GDK_GL} set by the user calc-gtk left GL unloaded: its own value won")
+        gl_on_shot = screenshot_at_rest(session, "gl-on.png")
+        if pixels(gl_on_shot) != pixels(gl_off_shot):
+            raise Failure(f"the window with GDK_GL={USER_GDK_GL} looks different from the one without GL")
+        session.close()
+    finally:
+        session.stop()
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--program", required=True, help="the built calc-gtk")
@@ -300,6 +368,8 @@ def main():
     args = parser.parse_args()
 
     try:
+        os.environ.pop("GDK_GL", None)
+        forget_gl_probe()
         session = Session(args)
     except Failure as failure:
         print(f"FAILED: {failure}", file=sys.stderr)
@@ -307,6 +377,7 @@ def main():
     try:
         session.start()
         session.check_start()
+        gl_off_shot = None if args.screenshot else screenshot_at_rest(session, "gl-off.png")
         point = session.decimal
         session.press_expecting(adult=False, emission=f"EMIS TOT: 365{point}600000",
                                 monthly=f"COMPENSAR: 8{point}320000", cost=f"CUSTO: 850{point}220000",
@@ -324,7 +395,9 @@ def main():
         # Typed and pressed at once, the way most people do it.
         session.type_into(12, "1234" + session.decimal + "5", leave_with_tab=False)
         session.press_expecting(adult=True, cost="CUSTO: " + session.printf(1234.5))
+        check_gl_unloaded(session)
         session.close()
+        check_user_gdk_gl(args, gl_off_shot)
         print(f"calc-gtk passed: {session.presses} presses in {args.locale}, TZ {args.tz}")
         return 0
     except Failure as failure:
