@@ -142,7 +142,7 @@ def compare(names, programs, runs, wrapper=(), settle=False, before_each=lambda:
             before_each()
             results[name].append(run_once(program, wrapper, settle))
     where = where or ("Wine, one wineserver and Xvfb" if wrapper else "one Xvfb")
-    print(f"Start-up, {runs} runs each, alternately, {where}; min / median / max:")
+    print(f"Start-up, {runs} runs each, in turns, {where}; min / median / max:")
     if settle:
         print(f"  {'program':<14} {'first frame s':>20}   {'settled s':>20}   {'settled RSS MiB':>20}"
               f"   {'RSS at first frame':>18}")
