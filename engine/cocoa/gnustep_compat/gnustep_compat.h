@@ -21,6 +21,13 @@
 + (id)checkboxWithTitle:(NSString*)title target:(id)target action:(SEL)action;
 @end
 
+@interface NSView (CalcCompat)
+// What VoiceOver reads for the view on macOS. GNUstep has no screen reader
+// bridge: the label is only kept, so that it can be read back.
+- (void)setAccessibilityLabel:(NSString*)label;
+- (NSString*)accessibilityLabel;
+@end
+
 @interface NSApplication (CalcCompat)
 // Every GNUstep application is a regular one: only that policy is accepted.
 - (BOOL)setActivationPolicy:(NSApplicationActivationPolicy)policy;
