@@ -137,20 +137,6 @@ TEST(Layout, OutputFieldStartsWithDashesAndTakesNewText) {
     EXPECT_EQ(utf8([field stringValue]), "Parameters (Adult tree $: +10%) (Young Compensation: -30%)");
 }
 
-// VoiceOver's labels are macOS-only; GNUstep's compatibility layer keeps them.
-TEST(Keyboard, TheCaptionLabelsTheInputTabFollowsCreationReturnPressesTheButton) {
-    escreve_texto("% Mensal Compensar:", 16, 260, 535, false);
-    cria_input_numerico(260, 505, 80, 11, 8.32);
-    NSView* input = last_view();
-    EXPECT_EQ(utf8([input accessibilityLabel]), "% Mensal Compensar:");
-    cria_checkbox("Somente arvores adultas", 220, 415, 20);
-    EXPECT_EQ([input nextKeyView], last_view());
-    Controller controller;
-    NSButton* button = make_button("Calculates Compensation", &controller);
-    EXPECT_TRUE([[button keyEquivalent] isEqualToString:@"\r"]);
-    [button setTarget:nil];
-}
-
 TEST(Registry, ASecondWidgetUnderAnIdReplacesTheEntryButStaysOnScreenAlongside) {
     cria_input_numerico(20, 200, 80, 30, 1.5);
     NSView* first = last_view();

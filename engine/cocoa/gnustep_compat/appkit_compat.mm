@@ -40,15 +40,9 @@
 }
 @end
 
-static const char accessibility_label_key = 0;
-
 @implementation NSView (CalcCompat)
 - (void)setAccessibilityLabel:(NSString*)label {
-    objc_setAssociatedObject(self, &accessibility_label_key, label, OBJC_ASSOCIATION_COPY_NONATOMIC);
-}
-
-- (NSString*)accessibilityLabel {
-    return objc_getAssociatedObject(self, &accessibility_label_key);
+    (void)label;
 }
 @end
 

@@ -22,10 +22,9 @@
 @end
 
 @interface NSView (CalcCompat)
-// What VoiceOver reads for the view on macOS. GNUstep has no screen reader
-// bridge: the label is only kept, so that it can be read back.
+// What VoiceOver reads for the view on macOS; GNUstep has no screen-reader
+// bridge to give it to, so this does nothing.
 - (void)setAccessibilityLabel:(NSString*)label;
-- (NSString*)accessibilityLabel;
 @end
 
 @interface NSApplication (CalcCompat)
