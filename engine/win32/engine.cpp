@@ -41,8 +41,10 @@ constexpr DWORD BUTTON_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBU
 static_assert(MAIN_STYLE == 0x10CF0000 && LABEL_STYLE == 0x50000000 && OUTPUT_AREA_STYLE == 0x50A10844 &&
               INPUT_STYLE == 0x50810080 && CHECKBOX_STYLE == 0x50010003 && BUTTON_STYLE == 0x50010001);
 
-// The push button Enter presses.
+// The push button Enter presses, and the control that had the focus when
+// the window was last left.
 HWND default_button = nullptr;
+HWND focus_when_left = nullptr;
 WNDPROC edit_procedure = nullptr;
 
 const HBRUSH FACE_BRUSH = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
@@ -120,6 +122,15 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         EndPaint(window, &ps);
         return 0;
     }
+    case WM_ACTIVATE:
+        // Coming back to the window puts the focus where it was, as a dialog does.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            focus_when_left = GetFocus();
+        } else if (focus_when_left && IsChild(window, focus_when_left)) {
+            SetFocus(focus_when_left);
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_ERASEBKGND:
         return 1;  // WM_PAINT fills the background
     case WM_COMMAND:
