@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <clocale>
+#include <vector>
 
+#include "caption_rule.h"
 #include "controller.h"
 #include "facade.h"
 
@@ -52,6 +54,26 @@ NSString* ns_string(const std::string& text) {
 std::string std_string(NSString* s) {
     const char* utf8 = [s UTF8String];
     return utf8 ? utf8 : "";
+}
+
+// Every text written on the window, by the place of its bottom edge (y
+// negated: the caption rule's axis grows downwards).
+std::vector<TextPlace> text_places;
+std::vector<NSString*> text_strings;
+
+// What the key view loop visits, in creation order: the reading order.
+std::vector<NSView*> key_views;
+
+// The caption written just above `control` names it for VoiceOver.
+void name_after_caption(NSView* control, NSRect frame) {
+    int i = caption_above(text_places, (int)frame.origin.x, -(int)(frame.origin.y + frame.size.height));
+    if (i >= 0) [control setAccessibilityLabel:text_strings[i]];
+}
+
+void add_to_key_view_loop(NSView* view) {
+    if (!key_views.empty()) [key_views.back() setNextKeyView:view];
+    key_views.push_back(view);
+    [view setNextKeyView:key_views.front()];
 }
 
 NSView* lookup(int id) {
@@ -152,6 +174,8 @@ void escreve_texto(std::string text, int size, int x, int y, bool bold) {
     [label setFont:bold ? [NSFont boldSystemFontOfSize:size] : [NSFont systemFontOfSize:size]];
     [label setFrame:NSMakeRect(x, y, 400, size + 10)];
     add_to_window(label);
+    text_places.push_back({x, -y});
+    text_strings.push_back([[label stringValue] copy]);
 }
 
 int cria_campo_saida(int x, int y, int width, int id) {
@@ -175,6 +199,8 @@ int cria_texto_saida(int x, int y, int width, int height, int id) {
     [scroll setDocumentView:text];
     add_to_window(scroll);
     txts[id] = (NSTextField*)text;
+    name_after_caption(text, [scroll frame]);
+    add_to_key_view_loop(text);
     return id;
 }
 
@@ -183,6 +209,8 @@ void cria_input(int x, int y, int width, int id, std::string text) {
     add_to_window(field);
     [field setStringValue:ns_string(text)];
     txts[id] = field;
+    name_after_caption(field, [field frame]);
+    add_to_key_view_loop(field);
 }
 
 void cria_input_numerico(int x, int y, int width, int id, double value) {
@@ -194,6 +222,8 @@ void cria_input_numerico(int x, int y, int width, int id, double value) {
     [field setDoubleValue:value];
     add_to_window(field);
     txts[id] = field;
+    name_after_caption(field, [field frame]);
+    add_to_key_view_loop(field);
 }
 
 void atualiza_texto(int id, std::string text) {
@@ -214,6 +244,7 @@ void cria_checkbox(std::string label, int x, int y, int id) {
     [checkbox setFrame:NSMakeRect(x, y, 200, 20)];
     add_to_window(checkbox);
     checks[id] = checkbox;
+    add_to_key_view_loop(checkbox);
 }
 
 bool verifica_checkbox(int id) {
@@ -228,7 +259,9 @@ void cria_botao(std::string label, int x, int y, int width, Controller* controll
     [button setFrame:NSMakeRect(x, y, width, 32)];
     // A button does not retain its target: the association keeps it alive.
     objc_setAssociatedObject(button, (const void*)p_key, target, OBJC_ASSOCIATION_RETAIN_NONATOMIC);
+    [button setKeyEquivalent:@"\r"];  // Return anywhere in the window presses it
     add_to_window(button);
+    add_to_key_view_loop(button);
 }
 
 std::string plataforma() { return "MAC OS"; }

@@ -3,7 +3,9 @@
 #include "gtk_engine.h"
 
 #include <stdexcept>
+#include <vector>
 
+#include "caption_rule.h"
 #include "controller.h"
 #include "facade.h"
 
@@ -21,6 +23,34 @@ GtkWidget* lookup(const std::map<int, GtkWidget*>& registry, int id) {
     return it == registry.end() ? nullptr : it->second;
 }
 
+// Every text written on the window, for naming the controls below them.
+std::vector<TextPlace> text_places;
+std::vector<GtkWidget*> text_labels;
+std::vector<std::string> text_strings;
+
+// What Tab visits, in creation order, which is the window's reading order
+// (GtkFixed alone would order its children by position).
+std::vector<GtkWidget*> tab_order;
+
+// The caption written just above `control` becomes its label for screen
+// readers: the ATK label-for / labelled-by pair and the accessible name.
+void name_after_caption(GtkWidget* control, int x, int y) {
+    int i = caption_above(text_places, x, y);
+    if (i < 0) return;
+    gtk_label_set_mnemonic_widget(GTK_LABEL(text_labels[i]), control);
+    atk_object_set_name(gtk_widget_get_accessible(control), text_strings[i].c_str());
+}
+
+void add_to_tab_order(GtkWidget* widget) {
+    tab_order.push_back(widget);
+    GList* chain = nullptr;
+    for (auto it = tab_order.rbegin(); it != tab_order.rend(); ++it) chain = g_list_prepend(chain, *it);
+    G_GNUC_BEGIN_IGNORE_DEPRECATIONS  // GTK 3's only way to order a GtkFixed's focus
+    gtk_container_set_focus_chain(GTK_CONTAINER(fixed_container), chain);
+    G_GNUC_END_IGNORE_DEPRECATIONS
+    g_list_free(chain);
+}
+
 void on_button_clicked(GtkWidget* widget, gpointer /*user_data*/) {
     if (!controllerGlobal) return;
     const gchar* label = gtk_button_get_label(GTK_BUTTON(widget));
@@ -28,12 +58,16 @@ void on_button_clicked(GtkWidget* widget, gpointer /*user_data*/) {
 }
 
 // Both output widgets: a flush-left label of a fixed size, reachable by id.
+// Its text can be selected and copied; it comes last in the Tab order.
 int output_label(const char* text, int x, int y, int width, int height, int id) {
     GtkWidget* label = gtk_label_new(text);
     gtk_widget_set_size_request(label, width, height);
     gtk_label_set_xalign(GTK_LABEL(label), 0.0f);
+    gtk_label_set_selectable(GTK_LABEL(label), TRUE);
     place_widget(label, x, y);
     txts[id] = label;
+    name_after_caption(label, x, y);
+    add_to_tab_order(label);
     return id;
 }
 
@@ -68,6 +102,9 @@ void escreve_texto(std::string text, int size, int x, int y, bool bold) {
     gtk_label_set_markup(GTK_LABEL(label), markup);
     g_free(markup);
     place_widget(label, x, y);
+    text_places.push_back({x, y});
+    text_labels.push_back(label);
+    text_strings.push_back(text);
 }
 
 int cria_campo_saida(int x, int y, int width, int id) { return output_label("---", x, y, width, 25, id); }
@@ -78,14 +115,18 @@ void cria_input_numerico(int x, int y, int width, int id, double value) {
     GtkAdjustment* adjustment = gtk_adjustment_new(value, 0.0, 10000.0, 0.1, 1.0, 0.0);
     GtkWidget* spin = gtk_spin_button_new(adjustment, 0.1, 2);
     gtk_widget_set_size_request(spin, width, 30);
+    gtk_entry_set_activates_default(GTK_ENTRY(spin), TRUE);  // Enter presses the window's button
     place_widget(spin, x, y);
     txts[id] = spin;
+    name_after_caption(spin, x, y);
+    add_to_tab_order(spin);
 }
 
 void cria_checkbox(std::string label, int x, int y, int id) {
     GtkWidget* check = gtk_check_button_new_with_label(label.c_str());
     place_widget(check, x, y);
     checks[id] = check;
+    add_to_tab_order(check);
 }
 
 void cria_botao(std::string label, int x, int y, int width, Controller* controller) {
@@ -94,6 +135,9 @@ void cria_botao(std::string label, int x, int y, int width, Controller* controll
     gtk_widget_set_size_request(button, width, 35);
     g_signal_connect(button, "clicked", G_CALLBACK(on_button_clicked), nullptr);
     place_widget(button, x, y);
+    gtk_widget_set_can_default(button, TRUE);
+    gtk_window_set_default(GTK_WINDOW(hJanelaPrincipal), button);
+    add_to_tab_order(button);
 }
 
 void atualiza_texto(int id, std::string text) {

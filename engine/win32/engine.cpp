@@ -31,13 +31,21 @@ const wchar_t WINDOW_TITLE[] = L"Selvorin Windows";
 
 constexpr DWORD MAIN_STYLE = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
 constexpr DWORD LABEL_STYLE = WS_CHILD | WS_VISIBLE | SS_LEFT;
+// What takes the focus is a tab stop; Tab follows creation order, which is
+// the window's reading order. Labels stay out of it.
 constexpr DWORD OUTPUT_AREA_STYLE =
-    WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY;
-constexpr DWORD INPUT_STYLE = WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL;
-constexpr DWORD CHECKBOX_STYLE = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX;
-constexpr DWORD BUTTON_STYLE = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;
-static_assert(MAIN_STYLE == 0x10CF0000 && LABEL_STYLE == 0x50000000 && OUTPUT_AREA_STYLE == 0x50A00844 &&
-              INPUT_STYLE == 0x50800080 && CHECKBOX_STYLE == 0x50000003 && BUTTON_STYLE == 0x50000000);
+    WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY;
+constexpr DWORD INPUT_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL;
+constexpr DWORD CHECKBOX_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX;
+constexpr DWORD BUTTON_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON;
+static_assert(MAIN_STYLE == 0x10CF0000 && LABEL_STYLE == 0x50000000 && OUTPUT_AREA_STYLE == 0x50A10844 &&
+              INPUT_STYLE == 0x50810080 && CHECKBOX_STYLE == 0x50010003 && BUTTON_STYLE == 0x50010001);
+
+// The push button Enter presses, and the control that had the focus when
+// the window was last left.
+HWND default_button = nullptr;
+HWND focus_when_left = nullptr;
+WNDPROC edit_procedure = nullptr;
 
 const HBRUSH FACE_BRUSH = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
 
@@ -60,6 +68,14 @@ HWND create_control(const wchar_t* cls, const std::string& text, DWORD style, in
 HWND lookup(const std::map<int, HWND>& registry, int id) {
     auto it = registry.find(id);
     return it == registry.end() ? nullptr : it->second;
+}
+
+// The read-only report keeps every key but Tab, which moves the focus on
+// (a multi-line edit would otherwise take it as text).
+LRESULT CALLBACK OutputAreaProc(HWND area, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = CallWindowProcW(edit_procedure, area, message, wParam, lParam);
+    if (message == WM_GETDLGCODE && wParam == VK_TAB) result &= ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+    return result;
 }
 
 void release_images() {
@@ -106,9 +122,24 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         EndPaint(window, &ps);
         return 0;
     }
+    case WM_ACTIVATE:
+        // Coming back to the window puts the focus where it was, as a dialog does.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            focus_when_left = GetFocus();
+        } else if (focus_when_left && IsChild(window, focus_when_left)) {
+            SetFocus(focus_when_left);
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_ERASEBKGND:
         return 1;  // WM_PAINT fills the background
     case WM_COMMAND:
+        // Enter in an input: the dialog manager asks for IDOK, as it does
+        // of a window with no default id of its own.
+        if (wParam == IDOK && lParam == 0 && default_button) {
+            SendMessageW(default_button, BM_CLICK, 0, 0);
+            return 0;
+        }
         route_command(wParam, lParam);
         return 0;
     case WM_CTLCOLOREDIT: {
@@ -170,13 +201,19 @@ void cria_checkbox(std::string label, int x, int y, int id) {
 
 void cria_botao(std::string label, int x, int y, int width, Controller* controller) {
     if (!g_hMain) return;
-    create_control(L"BUTTON", label, BUTTON_STYLE, x, y, width, 32, 0, L"Segoe UI", 14, true);
+    default_button = create_control(L"BUTTON", label, BUTTON_STYLE, x, y, width, 32, 0, L"Segoe UI", 14, true);
     g_controller = controller;
 }
 
 int cria_texto_saida(int x, int y, int width, int height, int id) {
     if (!g_hMain) return id;
-    g_txts[id] = create_control(L"EDIT", "", OUTPUT_AREA_STYLE, x, y, width, height, id, L"Segoe UI Emoji", 14, false);
+    HWND area = create_control(L"EDIT", "", OUTPUT_AREA_STYLE, x, y, width, height, id, L"Segoe UI Emoji", 14, false);
+    if (area) {
+        WNDPROC previous = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(area, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OutputAreaProc)));
+        if (!edit_procedure) edit_procedure = previous;
+    }
+    g_txts[id] = area;
     return id;
 }
 
@@ -223,7 +260,9 @@ void executa_app() {
     if (!g_hMain) return;
     MSG msg = {};
     // GetMessageW gives -1 on failure; looping on it would spin for ever.
+    // The dialog manager gives the window Tab, Shift+Tab and Enter.
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (IsDialogMessageW(g_hMain, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

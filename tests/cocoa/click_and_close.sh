@@ -67,6 +67,20 @@ for _ in $(seq 50); do
 done
 [ "$changed" -gt 100 ] 2>/dev/null || fail "the output area did not change after the click ($changed pixels)"
 
+# Return in input 11 (content (260, 505), 80 x 24) presses the button: the
+# report's number changes, so any changed pixel counts.
+click $((left + 290)) $((top + 620 - 505 - 12))
+sleep 0.3
+snap report1
+xdotool key --clearmodifiers End Return
+for _ in $(seq 50); do
+  sleep 0.2
+  snap again
+  returned=$(compare -metric AE "$work/report1.png" "$work/again.png" null: 2>&1)
+  [ "${returned%% *}" -gt 0 ] 2>/dev/null && break
+done
+[ "${returned%% *}" -gt 0 ] 2>/dev/null || fail "Return in input 11 did not press the button"
+
 # The README's picture: CALC_COCOA_SCREENSHOT=docs/calc-cocoa.png
 if [ -n "${CALC_COCOA_SCREENSHOT:-}" ]; then
   import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$CALC_COCOA_SCREENSHOT"
@@ -82,5 +96,5 @@ status=$?
 if grep -q -E 'autorelease called without pool|Failed to determine offsets' "$work/err.txt"; then
   fail "calc-cocoa printed known noise"
 fi
-echo "clicked (output area changed in $changed pixels) and closed: status 0"
+echo "clicked (output area changed in $changed pixels), Return pressed it again (${returned%% *}), closed: status 0"
 rm -rf "$work"

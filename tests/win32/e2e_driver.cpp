@@ -9,6 +9,7 @@
 #include <windows.h>
 #include <objidl.h>
 #include <gdiplus.h>
+#include <oleacc.h>
 
 #include <cstdio>
 #include <cwctype>
@@ -149,6 +150,38 @@ void check_report(const std::wstring& report, int number, bool adult, const std:
         check_eq(lines[i], expected[i], (L"line " + std::to_wstring(i + 1)).c_str());
 }
 
+// A key typed at whatever has the focus, with `held` (Shift) down.
+void press_key(BYTE key, BYTE held = 0) {
+    if (held) keybd_event(held, 0, 0, 0);
+    keybd_event(key, 0, 0, 0);
+    keybd_event(key, 0, KEYEVENTF_KEYUP, 0);
+    if (held) keybd_event(held, 0, KEYEVENTF_KEYUP, 0);
+}
+
+bool focus_reaches(HWND main, HWND control) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    for (int i = 0; i < 100; ++i, Sleep(50))
+        if (GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info) && info.hwndFocus == control) return true;
+    return false;
+}
+
+// The name Active Accessibility gives the control (__uuidof: MinGW-w64's
+// IID_IAccessible symbol is not the interface's id).
+std::wstring accessible_name(HWND control) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&object))))
+        return L"(no accessible object)";
+    VARIANT self = {};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::wstring result = SUCCEEDED(object->get_accName(self, &name)) && name ? name : L"";
+    SysFreeString(name);
+    object->Release();
+    return result;
+}
+
 bool save_screenshot(HWND window, const std::wstring& path) {
     RECT r;
     GetWindowRect(window, &r);
@@ -209,6 +242,7 @@ int wmain(int argc, wchar_t** argv) {
     HWND adult = main ? GetDlgItem(main, 20) : nullptr;
     HWND output = main ? GetDlgItem(main, 500) : nullptr;
     check(emission && percent && cost && adult && output && parameters, L"controls 10, 11, 12, 20, 500, 501");
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
     if (failures == 0) {
         check_eq(text_of(parameters), L"Parameters (Adult tree $: +10%) (Young Compensation: -30%)", L"field 501");
@@ -216,6 +250,20 @@ int wmain(int argc, wchar_t** argv) {
         check_eq(text_of(percent), L"8.32", L"input 11 at start");
         check_eq(text_of(cost), L"850.22", L"input 12 at start");
         check_eq(text_of(output), L"", L"area 500 before the first press");
+        // Named by the label created just before each, as screen readers read them.
+        check_eq(accessible_name(emission), L"Emiss\u00E3o Total (Ton CO\u2082):", L"name of input 10");
+        check_eq(accessible_name(percent), L"% Mensal Compensar:", L"name of input 11");
+        check_eq(accessible_name(cost), L"Custo Arrendamento ($/10.000m\u00B2/month):", L"name of input 12");
+        check_eq(accessible_name(output), L"Simulation:", L"name of area 500");
+
+        // Tab from input 10 walks the rest in reading order; Shift+Tab goes back.
+        mouse_click(emission);
+        for (HWND next : {percent, cost, adult, button, output}) {
+            press_key(VK_TAB);
+            check(focus_reaches(main, next), L"Tab focuses control " + std::to_wstring(GetDlgCtrlID(next)));
+        }
+        press_key(VK_TAB, VK_SHIFT);
+        check(focus_reaches(main, button), L"Shift+Tab from the output area focuses the button");
 
         mouse_click(button);
         check_report(changed_text(output, L""), 1, false, L"365.6", L"8.32", L"850.22", L"99.840000");
@@ -241,6 +289,14 @@ int wmain(int argc, wchar_t** argv) {
         type_text(percent, L"  8.32abc");
         SendMessageW(button, BM_CLICK, 0, 0);
         check_report(text_of(output), 4, true, L"1000", L"  8.32abc", L"75.5", L"99.840000");
+
+        // Enter in an input presses the button, once.
+        mouse_click(percent);
+        set_text(percent, L"7");
+        press_key(VK_RETURN);
+        check_report(changed_text(output, text_of(output)), 5, true, L"1000", L"7", L"75.5", L"84.000000");
+        SendMessageW(button, BM_CLICK, 0, 0);
+        check_report(text_of(output), 6, true, L"1000", L"7", L"75.5", L"84.000000");
     }
 
     if (main) PostMessageW(main, WM_CLOSE, 0, 0);

@@ -189,7 +189,7 @@ TEST_F(Controls, LabelsAreStaticTextSizePlusTwelveHigh) {
 TEST_F(Controls, NumericInputsAreEditsShowingSixSignificantDigits) {
     HWND input = made_by([] { cria_input_numerico(20, 90, 100, 10, 365.6); });
     EXPECT_EQ(_wcsicmp(class_of(input).c_str(), L"Edit"), 0);
-    expect_edit_style(input, 0x50800080u);
+    expect_edit_style(input, 0x50810080u);
     EXPECT_EQ(GetDlgCtrlID(input), 10);
     expect_place(input, 20, 90, 100, 24);
     expect_font(input, L"Segoe UI", 14, FW_NORMAL);
@@ -205,7 +205,7 @@ TEST_F(Controls, NumericInputsAreEditsShowingSixSignificantDigits) {
 TEST_F(Controls, OutputAreaAndOutputField) {
     HWND area = made_by([] { EXPECT_EQ(cria_texto_saida(20, 300, 300, 200, 500), 500); });
     EXPECT_EQ(_wcsicmp(class_of(area).c_str(), L"Edit"), 0);
-    expect_edit_style(area, 0x50A00844u);
+    expect_edit_style(area, 0x50A10844u);
     EXPECT_EQ(GetDlgCtrlID(area), 500);
     expect_place(area, 20, 300, 300, 200);
     expect_font(area, L"Segoe UI Emoji", 14, FW_NORMAL);
@@ -224,7 +224,7 @@ TEST_F(Controls, OutputAreaAndOutputField) {
 TEST_F(Controls, CheckboxAndButton) {
     HWND box = made_by([] { cria_checkbox("Somente arvores adultas", 220, 185, 20); });
     EXPECT_EQ(_wcsicmp(class_of(box).c_str(), L"Button"), 0);
-    EXPECT_EQ(style_of(box), 0x50000003u);
+    EXPECT_EQ(style_of(box), 0x50010003u);
     expect_place(box, 220, 185, 240, 20);
     expect_font(box, L"Segoe UI", 13, FW_NORMAL);
     EXPECT_EQ(g_checks.at(20), box);
@@ -233,7 +233,7 @@ TEST_F(Controls, CheckboxAndButton) {
     Controller controller;
     HWND button = made_by([&] { cria_botao("Calculates Compensation", 130, 220, 200, &controller); });
     EXPECT_EQ(_wcsicmp(class_of(button).c_str(), L"Button"), 0);
-    EXPECT_EQ(style_of(button), 0x50000000u);
+    EXPECT_EQ(style_of(button), 0x50010001u);
     EXPECT_EQ(GetDlgCtrlID(button), 0);
     expect_place(button, 130, 220, 200, 32);
     expect_font(button, L"Segoe UI", 14, FW_BOLD);

@@ -40,6 +40,12 @@
 }
 @end
 
+@implementation NSView (CalcCompat)
+- (void)setAccessibilityLabel:(NSString*)label {
+    (void)label;
+}
+@end
+
 @implementation NSApplication (CalcCompat)
 - (BOOL)setActivationPolicy:(NSApplicationActivationPolicy)policy {
     return policy == NSApplicationActivationPolicyRegular;

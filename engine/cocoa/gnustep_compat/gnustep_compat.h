@@ -21,6 +21,12 @@
 + (id)checkboxWithTitle:(NSString*)title target:(id)target action:(SEL)action;
 @end
 
+@interface NSView (CalcCompat)
+// What VoiceOver reads for the view on macOS; GNUstep has no screen-reader
+// bridge to give it to, so this does nothing.
+- (void)setAccessibilityLabel:(NSString*)label;
+@end
+
 @interface NSApplication (CalcCompat)
 // Every GNUstep application is a regular one: only that policy is accepted.
 - (BOOL)setActivationPolicy:(NSApplicationActivationPolicy)policy;

@@ -32,6 +32,9 @@ INPUT_AT = {10: (20, 90), 11: (290, 90), 12: (20, 180)}
 AREA_500_AT = (20, 300)
 FIELD_501_AT = (20, 550)
 IMAGES = {(280, 50): (230, 80), (345, 350): (100, 100)}  # the panel and the logo
+# What a screen reader calls the inputs and the report: the text above them.
+CAPTIONS = {10: "Emiss\u00e3o Total (Ton CO\u2082):", 11: "% Mensal Compensar:",
+            12: "Custo Arrendamento ($/10.000m\u00b2/month):", 500: "Simulation:"}
 
 
 class Failure(Exception):
@@ -84,6 +87,11 @@ class Window:
 def text_of(widget):
     widget.clear_cache()
     return Atspi.Text.get_text(widget, 0, -1)
+
+
+def focused(widget):
+    widget.clear_cache()
+    return widget.get_state_set().contains(Atspi.StateType.FOCUSED)
 
 
 def find_app(pid):
@@ -139,8 +147,12 @@ class Session:
         self.widgets = wait_for("the report area on the accessibility bus", lambda: self._widgets(app))
 
     def _widgets(self, app):
+        # Widgets not yet allocated report no place, so wait for every one of them.
         w = Window(app)
-        return w if (Atspi.Role.PUSH_BUTTON, *BUTTON_AT) in w.by_place else None
+        wanted = [(Atspi.Role.PUSH_BUTTON, *BUTTON_AT), (Atspi.Role.CHECK_BOX, *CHECKBOX_AT),
+                  (Atspi.Role.LABEL, *AREA_500_AT), (Atspi.Role.LABEL, *FIELD_501_AT)]
+        wanted += [(Atspi.Role.SPIN_BUTTON, *place) for place in INPUT_AT.values()]
+        return w if all(key in w.by_place for key in wanted) else None
 
     def input(self, number):
         return self.widgets.at(Atspi.Role.SPIN_BUTTON, INPUT_AT[number])
@@ -167,11 +179,14 @@ class Session:
         if button.get_name() != "Calculates Compensation":
             raise Failure(f"button is labelled {button.get_name()!r}")
 
-    def press(self, adult):
-        """Clicks the button and checks the report line by line."""
+    def press(self, adult, key=None):
+        """Clicks the button (or types `key`) and checks the report line by line."""
         self.presses += 1
         before = time.time()
-        click(self.window, BUTTON_AT[0] + 100, BUTTON_AT[1] + 17)
+        if key:
+            xdotool("key", "--clearmodifiers", key)
+        else:
+            click(self.window, BUTTON_AT[0] + 100, BUTTON_AT[1] + 17)
         prefix = f"Results {self.presses} "
 
         def report_shown():
@@ -222,13 +237,56 @@ class Session:
             value = float(text.replace(self.decimal, "."))
             wait_for(f"input {number} to hold {text}", lambda: spin.get_current_value() == value)
 
-    def press_expecting(self, adult, **lines):
+    def press_expecting(self, adult, key=None, **lines):
         """Presses and also checks the given lines, e.g. cost="CUSTO: 1.000000"."""
-        report = self.press(adult)
+        report = self.press(adult, key)
         for name, line in lines.items():
             if line + "\n" not in report:
                 raise Failure(f"report {self.presses} lacks the line {line!r}:\n{report}")
         return report
+
+    def check_keyboard_and_names(self):
+        """The inputs and the report carry their captions as names; nothing has
+        the focus at start, then Tab walks the controls in reading order."""
+        for n, widget in [(n, self.input(n)) for n in INPUT_AT] + [(500, self.area())]:
+            if widget.get_name() != CAPTIONS[n]:
+                raise Failure(f"control {n} is named {widget.get_name()!r}, not {CAPTIONS[n]!r}")
+        order = [self.input(10), self.input(11), self.input(12), self.widgets.at(Atspi.Role.CHECK_BOX, CHECKBOX_AT),
+                 self.widgets.at(Atspi.Role.PUSH_BUTTON, BUTTON_AT), self.area()]
+        if any(focused(w) for w in order + [self.widgets.at(Atspi.Role.LABEL, FIELD_501_AT)]):
+            raise Failure("a control has the focus before any key was pressed")
+        xdotool("mousemove", "--window", self.window, 460, 10)  # keys go to the window under the pointer
+        for what, widget in zip(["input 10", "input 11", "input 12", "the checkbox", "the button", "the report"], order):
+            xdotool("key", "Tab")
+            wait_for(f"Tab to focus {what}", lambda: focused(widget))
+        xdotool("key", "shift+Tab")
+        wait_for("Shift+Tab to go back to the button", lambda: focused(order[4]))
+
+    def copy_report(self):
+        """Ctrl+A selects the whole report and Ctrl+C puts it on the clipboard."""
+        area, report = self.area(), text_of(self.area())
+        click(self.window, AREA_500_AT[0] + 150, AREA_500_AT[1] + 100)
+        wait_for("a click to focus the report", lambda: focused(area))
+        xdotool("key", "--clearmodifiers", "ctrl+a")
+        wait_for("Ctrl+A to select the report", lambda: Atspi.Text.get_n_selections(area) == 1 and (
+            Atspi.Text.get_selection(area, 0).start_offset, Atspi.Text.get_selection(area, 0).end_offset) == (0, len(report)))
+        xdotool("key", "--clearmodifiers", "ctrl+c")
+        wait_for("Ctrl+C to copy the report", lambda: subprocess.run(
+            ["xclip", "-o", "-selection", "clipboard"], capture_output=True, timeout=10).stdout.decode() == report)
+
+    def check_logo_sharp(self, scale=2):
+        """Drawn at its 200 x 200 device pixels, the logo changes from pixel to
+        pixel mostly in steep steps; blown up from 100 x 100 it would spread
+        each edge over several small ones."""
+        side, (x, y) = 100 * scale, (345 * scale, 350 * scale)
+        raw = subprocess.run(["/usr/bin/import", "-window", self.window, "-crop", f"{side}x{side}+{x}+{y}", "+repage",
+                              "-depth", "8", "rgb:-"], capture_output=True, check=True, timeout=20).stdout
+        steps = [sum(abs(raw[i + k] - raw[i + 3 + k]) for k in range(3))
+                 for i in range(0, len(raw) - 3, 3) if (i // 3) % side != side - 1]
+        share = sum(step for step in steps if step > 120) / max(1, sum(steps))
+        print(f"logo at scale {scale}: {share:.2f} of the change between neighbours in steep steps")
+        if share < 0.5:
+            raise Failure(f"the logo at scale {scale} is blurred: {share:.2f} of its change in steep steps")
 
     def screenshot(self, path):
         """The window as drawn, once two shots in a row agree."""
@@ -365,6 +423,7 @@ def main():
     parser.add_argument("--locale", default="C.UTF-8", help="the user's locale (LC_ALL)")
     parser.add_argument("--tz", default="UTC", help="the user's time zone (TZ)")
     parser.add_argument("--screenshot", help="only press once and save the window here as PNG")
+    parser.add_argument("--logo-only", action="store_true", help="only check the logo's sharpness at GDK_SCALE=2")
     args = parser.parse_args()
 
     try:
@@ -376,8 +435,13 @@ def main():
         return 1
     try:
         session.start()
+        if args.logo_only:
+            session.check_logo_sharp()
+            session.close()
+            return 0
         session.check_start()
         gl_off_shot = None if args.screenshot else screenshot_at_rest(session, "gl-off.png")
+        session.check_keyboard_and_names()
         point = session.decimal
         session.press_expecting(adult=False, emission=f"EMIS TOT: 365{point}600000",
                                 monthly=f"COMPENSAR: 8{point}320000", cost=f"CUSTO: 850{point}220000",
@@ -395,6 +459,11 @@ def main():
         # Typed and pressed at once, the way most people do it.
         session.type_into(12, "1234" + session.decimal + "5", leave_with_tab=False)
         session.press_expecting(adult=True, cost="CUSTO: " + session.printf(1234.5))
+        # Enter in an input presses the button, once: the next click is the next report.
+        session.type_into(11, "7", leave_with_tab=False)
+        session.press_expecting(adult=True, key="Return", monthly="COMPENSAR: " + session.printf(7.0))
+        session.copy_report()
+        session.press(adult=True)
         check_gl_unloaded(session)
         session.close()
         check_user_gdk_gl(args, gl_off_shot)
