@@ -58,7 +58,9 @@ void output(const char* text, int x, int y, int width, int height) {
 }  // namespace
 
 #ifdef BARE_WITH_PICTURES
-// What the engine's image code places its pictures with.
+// What the engine's image code places its pictures with and reads the
+// display's scale from.
+GtkWidget* fixed_container = nullptr;
 void place_widget(GtkWidget* widget, int x, int y) { put(widget, x, y); }
 #endif
 
@@ -70,6 +72,9 @@ int main() {
     gtk_window_move(GTK_WINDOW(window), 200, 200);
     fixed = gtk_fixed_new();
     gtk_container_add(GTK_CONTAINER(window), fixed);
+#ifdef BARE_WITH_PICTURES
+    fixed_container = fixed;
+#endif
     g_signal_connect(window, "destroy", G_CALLBACK(gtk_main_quit), nullptr);
     gtk_widget_show_all(window);
 
