@@ -27,6 +27,15 @@ set(icon_sizes 16 24 32 48 64 128 256 512)
 calc_icon_pngs(icon_pngs ${icon_sizes})
 add_custom_target(calc_linux_package_files ALL DEPENDS ${icon_pngs} ${staged}/changelog.gz ${staged}/calc-gtk.1.gz)
 
+# The hardening Debian's own packages are built with (dpkg-buildflags).
+if(NOT CALC_SANITIZED)
+  foreach(target calc-gtk calc_core_gtk calc_engine_gtk calc_images)
+    target_compile_options(${target} PRIVATE -fstack-protector-strong -fstack-clash-protection -fcf-protection
+                           $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
+  endforeach()
+  target_link_options(calc-gtk PRIVATE -Wl,-z,relro -Wl,-z,now)
+endif()
+
 install(TARGETS calc-gtk RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${staged}/${CALC_APP_ID}.desktop DESTINATION ${share}/applications)
 install(FILES ${staged}/${CALC_APP_ID}.metainfo.xml DESTINATION ${share}/metainfo)
