@@ -31,7 +31,8 @@ CHECKBOX_AT = (220, 185)
 INPUT_AT = {10: (20, 90), 11: (290, 90), 12: (20, 180)}
 AREA_500_AT = (20, 300)
 FIELD_501_AT = (20, 550)
-IMAGES = {(280, 50): (230, 80), (345, 350): (100, 100)}  # the panel and the logo
+PANEL, LOGO = ((280, 50), (230, 80)), ((345, 350), (100, 100))
+IMAGES = dict((PANEL, LOGO))
 # What a screen reader calls the inputs and the report: the text above them.
 CAPTIONS = {10: "Emiss\u00e3o Total (Ton CO\u2082):", 11: "% Mensal Compensar:",
             12: "Custo Arrendamento ($/10.000m\u00b2/month):", 500: "Simulation:"}
@@ -113,6 +114,96 @@ def expected_report(number, stamp, adult, emission, monthly, cost, annual):
 def stamps_between(start, end):
     """The local times a press between start and end may carry, a second either side."""
     return {time.strftime("%Y/%m/%d - %H:%M:%S", time.localtime(s)) for s in range(int(start) - 1, int(end) + 2)}
+
+
+def steady_screenshot(window, path):
+    """The window as drawn, once two shots in a row agree."""
+    shots = [path + ".a.png", path + ".b.png"]
+
+    def steady():
+        for shot in shots:
+            subprocess.run(["/usr/bin/import", "-window", window, shot], check=True, timeout=20)
+        return subprocess.run(["/usr/bin/cmp", "-s", *shots]).returncode == 0
+    try:
+        wait_for("the window to finish drawing", steady, timeout=10, interval=0.2)
+        os.replace(shots[0], path)
+    finally:
+        for shot in shots:
+            if os.path.exists(shot):
+                os.remove(shot)
+
+
+def ask_to_close(window_id):
+    """Sends WM_DELETE_WINDOW, as a window manager does for the close button."""
+    x = xdisplay.Display()
+    try:
+        window = x.create_resource_object("window", int(window_id))
+        delete = x.intern_atom("WM_DELETE_WINDOW")
+        if delete not in (window.get_wm_protocols() or []):
+            raise Failure("the window does not take part in WM_DELETE_WINDOW")
+        message = protocol.event.ClientMessage(window=window, client_type=x.intern_atom("WM_PROTOCOLS"),
+                                               data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+        window.send_event(message, event_mask=X.NoEventMask)
+        # A round trip, not just a flush: closing the connection with
+        # the request still unread by the server can lose it.
+        x.sync()
+    finally:
+        x.close()
+
+
+def pixel(png, x, y):
+    run = subprocess.run(["/usr/bin/convert", png, "-crop", f"1x1+{x}+{y}", "-depth", "8", "txt:-"],
+                         capture_output=True, text=True, check=True, timeout=20)
+    red, green, blue = run.stdout.splitlines()[1].split("(")[1].split(")")[0].split(",")[:3]
+    return int(float(red)), int(float(green)), int(float(blue))
+
+
+def look_in_root(root):
+    """Starts calc-gtk from the PATH inside a Debian root (scripts/debian-root)
+    on this display, checks that the window shows the panel and the logo,
+    and closes it."""
+    debian_root = os.path.join(os.path.dirname(__file__), "../../../scripts/debian-root")
+    log = tempfile.TemporaryFile(mode="w+")
+    shown = None
+    proc = subprocess.Popen([debian_root, "run", root, "/usr/bin/env", "DISPLAY=" + os.environ["DISPLAY"],
+                             "LC_ALL=C.UTF-8", "NO_AT_BRIDGE=1", "calc-gtk"],
+                            stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT)
+    try:
+        def window():
+            if proc.poll() is not None:
+                raise Failure(f"calc-gtk exited with status {proc.returncode} before showing its window")
+            found = xdotool("search", "--onlyvisible", "--name", f"^{TITLE}$")
+            return found[0] if found else None
+        shown = wait_for(f'a window titled "{TITLE}"', window, timeout=30)
+        with tempfile.TemporaryDirectory() as tmp:
+            shot = os.path.join(tmp, "window.png")
+            steady_screenshot(shown, shot)
+            (px, py), (pw, ph) = PANEL
+            (lx, ly), (lw, lh) = LOGO
+            # The panel is translucent red; the logo a green ring on grey.
+            for x, y in ((px + 10, py + 10), (px + pw - 10, py + ph - 10)):
+                r, g, b = pixel(shot, x, y)
+                if not (r >= 150 and r > g + 60 and r > b + 60):
+                    raise Failure(f"no red panel at ({x}, {y}): rgb{(r, g, b)}")
+            r, g, b = pixel(shot, lx + lw // 2, ly + lh // 2)
+            if not (g > r + 40 and g > b + 40):
+                raise Failure(f"no logo at its centre ({lx + lw // 2}, {ly + lh // 2}): rgb{(r, g, b)}")
+        ask_to_close(shown)
+        status = proc.wait(timeout=20)
+        log.seek(0)
+        output = log.read()
+        if status != 0 or "CRITICAL" in output:
+            raise Failure(f"calc-gtk ended with status {status}:\n{output}")
+    finally:
+        # `run` waits for calc-gtk: end the program itself, found by its window.
+        if proc.poll() is None:
+            pid = xdotool("getwindowpid", shown) if shown else []
+            if pid:
+                os.kill(int(pid[0]), 15)
+            try:
+                proc.wait(timeout=20)
+            except subprocess.TimeoutExpired:
+                proc.kill()
 
 
 class Session:
@@ -289,39 +380,12 @@ class Session:
             raise Failure(f"the logo at scale {scale} is blurred: {share:.2f} of its change in steep steps")
 
     def screenshot(self, path):
-        """The window as drawn, once two shots in a row agree."""
-        shots = [path + ".a.png", path + ".b.png"]
-
-        def steady():
-            for shot in shots:
-                subprocess.run(["/usr/bin/import", "-window", self.window, shot], check=True, timeout=20)
-            same = subprocess.run(["/usr/bin/cmp", "-s", *shots]).returncode == 0
-            return same
-        try:
-            wait_for("the window to finish drawing", steady, timeout=10, interval=0.2)
-            os.replace(shots[0], path)
-        finally:
-            for shot in shots:
-                if os.path.exists(shot):
-                    os.remove(shot)
+        steady_screenshot(self.window, path)
 
     def close(self):
         """Sends WM_DELETE_WINDOW, as a window manager does for the close button,
         and expects a clean exit with no failed GTK check in the output."""
-        x = xdisplay.Display()
-        try:
-            window = x.create_resource_object("window", int(self.window))
-            delete = x.intern_atom("WM_DELETE_WINDOW")
-            if delete not in (window.get_wm_protocols() or []):
-                raise Failure("the window does not take part in WM_DELETE_WINDOW")
-            message = protocol.event.ClientMessage(window=window, client_type=x.intern_atom("WM_PROTOCOLS"),
-                                                   data=(32, [delete, X.CurrentTime, 0, 0, 0]))
-            window.send_event(message, event_mask=X.NoEventMask)
-            # A round trip, not just a flush: closing the connection with
-            # the request still unread by the server can lose it.
-            x.sync()
-        finally:
-            x.close()
+        ask_to_close(self.window)
         try:
             status = self.proc.wait(timeout=10)
         except subprocess.TimeoutExpired:
@@ -419,12 +483,23 @@ def check_user_gdk_gl(args, gl_off_shot):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--program", required=True, help="the built calc-gtk")
+    parser.add_argument("--program", help="the built calc-gtk")
+    parser.add_argument("--root", help="only look at the window of calc-gtk installed in this Debian root")
     parser.add_argument("--locale", default="C.UTF-8", help="the user's locale (LC_ALL)")
     parser.add_argument("--tz", default="UTC", help="the user's time zone (TZ)")
     parser.add_argument("--screenshot", help="only press once and save the window here as PNG")
     parser.add_argument("--logo-only", action="store_true", help="only check the logo's sharpness at GDK_SCALE=2")
     args = parser.parse_args()
+    if args.root:
+        try:
+            look_in_root(args.root)
+            print(f"the calc-gtk installed in {args.root} shows its panel and logo")
+            return 0
+        except Failure as failure:
+            print(f"FAILED: {failure}", file=sys.stderr)
+            return 1
+    if not args.program:
+        parser.error("--program or --root is needed")
 
     try:
         os.environ.pop("GDK_GL", None)
