@@ -515,8 +515,10 @@ def main():
             session.close()
             return 0
         session.check_start()
-        gl_off_shot = None if args.screenshot else screenshot_at_rest(session, "gl-off.png")
-        session.check_keyboard_and_names()
+        gl_off_shot = None
+        if not args.screenshot:  # the picture for the README shows no focus or selection
+            gl_off_shot = screenshot_at_rest(session, "gl-off.png")
+            session.check_keyboard_and_names()
         point = session.decimal
         session.press_expecting(adult=False, emission=f"EMIS TOT: 365{point}600000",
                                 monthly=f"COMPENSAR: 8{point}320000", cost=f"CUSTO: 850{point}220000",
