@@ -59,7 +59,7 @@ std::string std_string(NSString* s) {
 // Every text written on the window, by the place of its bottom edge (y
 // negated: the caption rule's axis grows downwards).
 std::vector<TextPlace> text_places;
-std::vector<NSString*> text_strings;
+std::vector<NSTextField*> text_labels;
 
 // What the key view loop visits, in creation order: the reading order.
 std::vector<NSView*> key_views;
@@ -67,7 +67,7 @@ std::vector<NSView*> key_views;
 // The caption written just above `control` names it for VoiceOver.
 void name_after_caption(NSView* control, NSRect frame) {
     int i = caption_above(text_places, (int)frame.origin.x, -(int)(frame.origin.y + frame.size.height));
-    if (i >= 0) [control setAccessibilityLabel:text_strings[i]];
+    if (i >= 0) [control setAccessibilityLabel:[text_labels[i] stringValue]];
 }
 
 void add_to_key_view_loop(NSView* view) {
@@ -175,7 +175,7 @@ void escreve_texto(std::string text, int size, int x, int y, bool bold) {
     [label setFrame:NSMakeRect(x, y, 400, size + 10)];
     add_to_window(label);
     text_places.push_back({x, -y});
-    text_strings.push_back([[label stringValue] copy]);
+    text_labels.push_back(label);
 }
 
 int cria_campo_saida(int x, int y, int width, int id) {

@@ -26,7 +26,6 @@ GtkWidget* lookup(const std::map<int, GtkWidget*>& registry, int id) {
 // Every text written on the window, for naming the controls below them.
 std::vector<TextPlace> text_places;
 std::vector<GtkWidget*> text_labels;
-std::vector<std::string> text_strings;
 
 // What Tab visits, in creation order, which is the window's reading order
 // (GtkFixed alone would order its children by position).
@@ -38,7 +37,7 @@ void name_after_caption(GtkWidget* control, int x, int y) {
     int i = caption_above(text_places, x, y);
     if (i < 0) return;
     gtk_label_set_mnemonic_widget(GTK_LABEL(text_labels[i]), control);
-    atk_object_set_name(gtk_widget_get_accessible(control), text_strings[i].c_str());
+    atk_object_set_name(gtk_widget_get_accessible(control), gtk_label_get_text(GTK_LABEL(text_labels[i])));
 }
 
 void add_to_tab_order(GtkWidget* widget) {
@@ -104,7 +103,6 @@ void escreve_texto(std::string text, int size, int x, int y, bool bold) {
     place_widget(label, x, y);
     text_places.push_back({x, y});
     text_labels.push_back(label);
-    text_strings.push_back(text);
 }
 
 int cria_campo_saida(int x, int y, int width, int id) { return output_label("---", x, y, width, 25, id); }
