@@ -116,6 +116,16 @@ def stamps_between(start, end):
     return {time.strftime("%Y/%m/%d - %H:%M:%S", time.localtime(s)) for s in range(int(start) - 1, int(end) + 2)}
 
 
+def wait_for_window(proc, timeout=10.0):
+    """The id of calc-gtk's window once it is shown; fails if `proc` ends first."""
+    def window():
+        if proc.poll() is not None:
+            raise Failure(f"calc-gtk exited with status {proc.returncode} before showing its window")
+        found = xdotool("search", "--onlyvisible", "--name", f"^{TITLE}$")
+        return found[0] if found else None
+    return wait_for(f'a window titled "{TITLE}"', window, timeout=timeout)
+
+
 def steady_screenshot(window, path):
     """The window as drawn, once two shots in a row agree."""
     shots = [path + ".a.png", path + ".b.png"]
@@ -169,12 +179,7 @@ def look_in_root(root):
                              "LC_ALL=C.UTF-8", "NO_AT_BRIDGE=1", "calc-gtk"],
                             stdin=subprocess.DEVNULL, stdout=log, stderr=subprocess.STDOUT)
     try:
-        def window():
-            if proc.poll() is not None:
-                raise Failure(f"calc-gtk exited with status {proc.returncode} before showing its window")
-            found = xdotool("search", "--onlyvisible", "--name", f"^{TITLE}$")
-            return found[0] if found else None
-        shown = wait_for(f'a window titled "{TITLE}"', window, timeout=30)
+        shown = wait_for_window(proc, timeout=30)
         with tempfile.TemporaryDirectory() as tmp:
             shot = os.path.join(tmp, "window.png")
             steady_screenshot(shown, shot)
@@ -228,12 +233,7 @@ class Session:
         return ("%f" % value).replace(".", self.decimal)
 
     def start(self):
-        def window():
-            if self.proc.poll() is not None:
-                raise Failure(f"calc-gtk exited with status {self.proc.returncode} before showing its window")
-            found = xdotool("search", "--onlyvisible", "--name", f"^{TITLE}$")
-            return found[0] if found else None
-        self.window = wait_for(f'a window titled "{TITLE}"', window)
+        self.window = wait_for_window(self.proc)
         app = wait_for("calc-gtk on the accessibility bus", lambda: find_app(self.proc.pid))
         self.widgets = wait_for("the report area on the accessibility bus", lambda: self._widgets(app))
 
