@@ -4,11 +4,9 @@ set(CALC_LOGO_SOURCE ${PROJECT_SOURCE_DIR}/app/logo.svg)
 set(CALC_ICON_DIR ${CMAKE_BINARY_DIR}/icons)
 find_program(CALC_RSVG_CONVERT rsvg-convert)
 
-# calc_icon_pngs(<out-var> <size>...): the logo as <size>x<size> PNGs.
+# calc_icon_pngs(<out-var> <size>...): the logo as <size>x<size> PNGs. Only
+# called where CALC_RSVG_CONVERT was found.
 function(calc_icon_pngs out)
-  if(NOT CALC_RSVG_CONVERT)
-    message(FATAL_ERROR "rsvg-convert not found: run scripts/setup package")
-  endif()
   set(files "")
   foreach(size IN LISTS ARGN)
     set(png ${CALC_ICON_DIR}/${size}/logo.png)

@@ -1,5 +1,9 @@
 # calc-gtk as a Debian package: the program, its desktop entry, icons,
 # AppStream data and documentation, packed by CPack's DEB generator.
+calc_packaging_tools(deb_tools "the .deb" rsvg-convert dpkg)
+if(NOT deb_tools)
+  return()
+endif()
 include(GNUInstallDirs)
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
@@ -27,15 +31,6 @@ set(icon_sizes 16 24 32 48 64 128 256 512)
 calc_icon_pngs(icon_pngs ${icon_sizes})
 add_custom_target(calc_linux_package_files ALL DEPENDS ${icon_pngs} ${staged}/changelog.gz ${staged}/calc-gtk.1.gz)
 
-# The hardening Debian's own packages are built with (dpkg-buildflags).
-if(NOT CALC_SANITIZED)
-  foreach(target calc-gtk calc_core_gtk calc_engine_gtk calc_images)
-    target_compile_options(${target} PRIVATE -fstack-protector-strong -fstack-clash-protection -fcf-protection
-                           $<$<NOT:$<CONFIG:Debug>>:-D_FORTIFY_SOURCE=2>)
-  endforeach()
-  target_link_options(calc-gtk PRIVATE -Wl,-z,relro -Wl,-z,now)
-endif()
-
 install(TARGETS calc-gtk RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${staged}/${CALC_APP_ID}.desktop DESTINATION ${share}/applications)
 install(FILES ${staged}/${CALC_APP_ID}.metainfo.xml DESTINATION ${share}/metainfo)
@@ -47,12 +42,18 @@ endforeach()
 install(FILES ${staged}/calc-gtk.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${staged}/copyright ${staged}/changelog.gz DESTINATION ${doc})
 
+execute_process(COMMAND dpkg --print-architecture OUTPUT_VARIABLE CALC_DEB_ARCH
+  OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+# What CPack makes into <build>/deb, for the checks.
+set(CALC_DEB ${CMAKE_BINARY_DIR}/deb/${CALC_PACKAGE_NAME}_${PROJECT_VERSION}_${CALC_DEB_ARCH}.deb)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${CALC_PACKAGE_NAME})
 set(CPACK_PACKAGE_VENDOR ${CALC_PUBLISHER})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${CALC_DEB_ARCH})
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CALC_PUBLISHER} <${CALC_MAINTAINER_EMAIL}>")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
@@ -68,3 +69,4 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "librsvg2-common")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-noto-color-emoji")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+include(CPack)

@@ -1,11 +1,36 @@
-# calc-win32 as an MSI (wixl, from orvalento.wxs) and a portable zip. Both
-# carry the stripped .exe; its resources come from engine/win32.
+# calc-win32's icon, and calc-win32 as an MSI (wixl, from orvalento.wxs)
+# and a portable zip. Both carry the stripped .exe; its manifest and version
+# resource come with every build (engine/win32).
+calc_packaging_tools(icon_tools "calc-win32.exe's icon, the MSI and the zip" rsvg-convert icotool)
+if(NOT icon_tools)
+  return()
+endif()
+
+# The icon as the .exe's first icon resource, from the logo at every size
+# Explorer asks for (256 px stays PNG inside the .ico).
+set(CALC_WIN32_ICO ${CALC_ICON_DIR}/calc-win32.ico)
+calc_icon_pngs(ico_pngs 16 24 32 48 64 256)
+list(POP_BACK ico_pngs png256)
+add_custom_command(OUTPUT ${CALC_WIN32_ICO}
+  COMMAND ${CALC_ICOTOOL} --create --output=${CALC_WIN32_ICO} ${ico_pngs} --raw=${png256}
+  DEPENDS ${ico_pngs} ${png256} COMMENT "Making calc-win32.ico" VERBATIM)
+set(icon_rc ${CMAKE_BINARY_DIR}/packaging/calc-win32-icon.rc)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/windows/calc-win32-icon.rc.in ${icon_rc} @ONLY)
+target_sources(calc-win32 PRIVATE ${icon_rc})
+# The .ico is made in this directory, the .exe in the engine's.
+add_custom_target(calc-win32-icon DEPENDS ${CALC_WIN32_ICO})
+add_dependencies(calc-win32 calc-win32-icon)
+set_source_files_properties(${icon_rc} TARGET_DIRECTORY calc-win32 PROPERTIES OBJECT_DEPENDS ${CALC_WIN32_ICO})
+
+calc_packaging_tools(msi_tools "the MSI and the zip" wixl)
+if(NOT msi_tools)
+  return()
+endif()
 set(windows ${CMAKE_CURRENT_LIST_DIR}/windows)
 set(CALC_WIN32_STAGE ${CMAKE_BINARY_DIR}/packaging)
 set(staged ${CALC_WIN32_STAGE})
 set(CALC_MSI ${CMAKE_BINARY_DIR}/${CALC_PACKAGE_NAME}-${PROJECT_VERSION}-win64.msi)
 set(CALC_ZIP ${CMAKE_BINARY_DIR}/${CALC_PACKAGE_NAME}-${PROJECT_VERSION}-win64.zip)
-find_program(CALC_WIXL wixl)
 find_program(CALC_STRIP NAMES ${CMAKE_CXX_COMPILER_TARGET}-strip x86_64-w64-mingw32-strip)
 
 add_custom_command(OUTPUT ${staged}/calc-win32.exe
@@ -17,9 +42,6 @@ configure_file(${windows}/README.txt.in ${staged}/README.txt @ONLY NEWLINE_STYLE
 # calc_msi(<output> <version>): the MSI of this build's .exe, stating
 # <version>; tests make a later version to try the upgrade.
 function(calc_msi output version)
-  if(NOT CALC_WIXL)
-    message(FATAL_ERROR "wixl not found: run scripts/setup package")
-  endif()
   # The MSI's texts are in code page 1252, which has no subscript two.
   string(REPLACE "₂" "2" summary "${CALC_SUMMARY}")
   add_custom_command(OUTPUT ${output}
