@@ -31,7 +31,7 @@ TARGET_LIGHTER_MIB = 40.0
 TARGET_PRESS_MS = 1.0
 QUIET_NS = 300_000_000
 POLL_S = 0.002
-PAGE_KIB = os.sysconf("SC_PAGE_SIZE") // 1024
+PAGE_KIB = os.sysconf("SC_PAGE_SIZE") // 1024 if hasattr(os, "sysconf") else 4
 
 # Seconds and MiB of one run; settled figures only with --settle.
 Run = collections.namedtuple("Run", "first first_mib settled settled_mib")
@@ -52,9 +52,25 @@ def resident_kib(statm):
         return None
 
 
+def run_once_windows(program, timeout=60.0):
+    """One run on Windows, where pipes cannot be polled and there is no
+    wait4: the probe's line carries the peak working set."""
+    start = time.monotonic_ns()
+    proc = subprocess.Popen([program], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, stdin=subprocess.DEVNULL)
+    line = proc.stdout.readline()
+    first_ns = time.monotonic_ns()
+    proc.wait(timeout)
+    peak = re.match(rb"first-frame peak-kib (\d+)", line)
+    if not peak:
+        raise SystemExit(f"{program}: no first frame (exit status {proc.returncode})")
+    return Run((first_ns - start) / 1e9, int(peak.group(1)) / 1024, None, None)
+
+
 def run_once(program, wrapper=(), settle=False, timeout=60.0):
     """One run. The probe prints its own CLOCK_MONOTONIC time where it can
-    (GTK); otherwise (under Wine) the time its line arrives is taken."""
+    (GTK); otherwise (under Wine, on macOS) the time its line arrives is taken."""
+    if os.name == "nt":
+        return run_once_windows(program, timeout)
     start = time.monotonic_ns()
     proc = subprocess.Popen([*wrapper, program], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
                             stdin=subprocess.DEVNULL, env=child_env())
@@ -94,7 +110,8 @@ def run_once(program, wrapper=(), settle=False, timeout=60.0):
         what = "no first frame" if first_ns is None else "resident memory never settled"
         raise SystemExit(f"{program}: {what} within {timeout:.0f} s (exit status {proc.returncode})")
     at_frame = re.match(rb"first-frame-ns \d+ rss-kib (\d+)", out)
-    first_mib = int(at_frame.group(1)) / 1024 if at_frame else usage.ru_maxrss / 1024
+    maxrss_mib = usage.ru_maxrss / (1024 * 1024 if sys.platform == "darwin" else 1024)  # bytes on macOS
+    first_mib = int(at_frame.group(1)) / 1024 if at_frame else maxrss_mib
     if not settle:
         return Run((first_ns - start) / 1e9, first_mib, None, None)
     return Run((first_ns - start) / 1e9, first_mib, (max(changed_ns, first_ns) - start) / 1e9, rss / 1024)
@@ -239,6 +256,7 @@ def main():
     parser.add_argument("--wrapper", help="run both through this loader (wine)")
     parser.add_argument("--names", nargs=2, default=["calc-gtk", "bare"])
     parser.add_argument("--runs", type=int, default=15)
+    parser.add_argument("--where", help="what the programs run on, for the table's heading")
     args = parser.parse_args()
 
     if args.press:
@@ -247,7 +265,7 @@ def main():
         gtk_figures(args)
         return 0
     wrapper = [args.wrapper] if args.wrapper else []
-    medians = compare(args.names, [args.calc, args.bare], args.runs, wrapper)
+    medians = compare(args.names, [args.calc, args.bare], args.runs, wrapper, where=args.where)
     ratio, extra = against(*(medians[n] for n in args.names))
     print(f"  ratio of medians {ratio:.2f}; extra peak memory {extra:+.1f} MiB")
     return 0

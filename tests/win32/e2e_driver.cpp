@@ -1,8 +1,9 @@
 // End to end: starts calc-win32.exe, drives its window from outside the
 // process as a user would (a mouse click, then inputs set or typed and the
 // button pressed), checks each report line by line, optionally saves a
-// screenshot, then closes the window and expects exit code 0.
-//   e2e_driver <calc-win32.exe> [screenshot.png]
+// screenshot, then closes the window and expects exit code 0. With --logo
+// (real Windows only) the SVG logo must be on screen at its place.
+//   e2e_driver <calc-win32.exe> [screenshot.png] [--logo]
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
@@ -210,11 +211,54 @@ bool save_screenshot(HWND window, const std::wstring& path) {
     return saved;
 }
 
+// The logo (a grey-blue rounded square in its 100 x 100 rectangle at 345, 350
+// of the client area) as the screen shows it: mostly logo inside, nothing
+// drawn in the empty band below it.
+void check_logo(HWND window) {
+    POINT origin = {0, 0};
+    ClientToScreen(window, &origin);
+    const int width = 100, height = 180;  // the rectangle and 80 pixels below
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, origin.x + 345, origin.y + 350, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    std::vector<DWORD> pixels(width * height);
+    GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    auto close_to = [](DWORD pixel, int r, int g, int b) {  // pixel is 0x00RRGGBB
+        return abs(int(pixel >> 16 & 0xff) - r) + abs(int(pixel >> 8 & 0xff) - g) + abs(int(pixel & 0xff) - b) < 24;
+    };
+    int logo = 0, background_below = 0;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            DWORD p = pixels[y * width + x];
+            if (y < 100 && close_to(p, 0x8f, 0xa1, 0xa6)) ++logo;
+            if (y >= 100 && close_to(p, GetRValue(face), GetGValue(face), GetBValue(face))) ++background_below;
+        }
+    check(logo >= 100 * 100 / 3, L"the logo's colour covers a third of its rectangle: " + std::to_wstring(logo) + L" px");
+    check(background_below >= 80 * 100 * 98 / 100,
+          L"nothing drawn below the logo: " + std::to_wstring(background_below) + L" of 8000 px are background");
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    bool logo = argc > 2 && std::wstring(argv[argc - 1]) == L"--logo";
+    if (logo) --argc;
     if (argc < 2) {
-        fwprintf(stderr, L"usage: e2e_driver <calc-win32.exe> [screenshot.png]\n");
+        fwprintf(stderr, L"usage: e2e_driver <calc-win32.exe> [screenshot.png] [--logo]\n");
         return 2;
     }
     STARTUPINFOW si = {};
@@ -266,6 +310,7 @@ int wmain(int argc, wchar_t** argv) {
         check(focus_reaches(main, button), L"Shift+Tab from the output area focuses the button");
 
         mouse_click(button);
+        if (logo) check_logo(main);
         check_report(changed_text(output, L""), 1, false, L"365.6", L"8.32", L"850.22", L"99.840000");
         if (argc > 2) {
             Sleep(300);  // let the frame and the controls finish painting
