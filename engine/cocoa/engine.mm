@@ -1,5 +1,8 @@
 // Cocoa engine: window, controls, registries and run loop. Manual reference
-// counting; nothing the engine creates is ever released.
+// counting; nothing the engine creates is ever released. The GNUstep build
+// force-includes gnustep_compat/gnustep_compat.h into this file: it declares
+// the label, button and checkbox constructors, setAccessibilityLabel:,
+// setActivationPolicy: and objc_setAssociatedObject that GNUstep lacks.
 #import "cocoa_engine.h"
 
 #import <objc/runtime.h>

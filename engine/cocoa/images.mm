@@ -1,6 +1,6 @@
 // Cocoa engine: images decoded from Base64 and the embedded web view.
 #import "cocoa_engine.h"
-#import <WebKit/WebKit.h>
+#import <WebKit/WebKit.h>  // on GNUstep: gnustep_compat's WKWebView, which loads nothing
 
 #include "facade.h"
 
@@ -12,6 +12,8 @@ void log_line(const char* message) { NSLog(@"%@", [NSString stringWithUTF8String
 void mostra_imagem(int x, int y, int width, int height, const std::string& b64, const char* decode_failed,
                    const char* not_an_image) {
     NSString* text = [NSString stringWithUTF8String:b64.c_str()];
+    // On GNUstep this initialiser is replaced when the program loads by
+    // gnustep_compat/base64_compat.mm's, which answers nil as macOS does.
     NSData* data = text ? [[NSData alloc] initWithBase64EncodedString:text
                                                               options:NSDataBase64DecodingIgnoreUnknownCharacters]
                         : nil;
@@ -19,6 +21,9 @@ void mostra_imagem(int x, int y, int width, int height, const std::string& b64, 
         log_line(decode_failed);
         return;
     }
+    // On GNUstep -initWithData: is replaced when the program loads by
+    // gnustep_compat/svg_image_rep.mm's: SVG through librsvg, and nil for
+    // bytes that are no image, where GNUstep's own loader can block.
     NSImage* image = [[NSImage alloc] initWithData:data];
     if (image == nil) {
         if (not_an_image) log_line(not_an_image);
