@@ -176,7 +176,7 @@ const char* const SVG_INVALID = "Erro: Os dados Base64 não formam um SVG válid
 TEST(Images, PanelPngAndLogoSvgFillTheirFramesSilently) {
     StderrCapture log;
     NSUInteger before = view_count();
-    show_png_b64(250, 490, 190, 80, PAINEL_PNG_B64);
+    show_png_b64(250, 490, 190, 80, PANEL_PNG_B64);
     expect_image_view(before, 250, 490, 190, 80);
     show_svg_b64(345, 170, 100, 100, LOGO_SVG_B64);
     NSImageView* logo = expect_image_view(before + 1, 345, 170, 100, 100);
@@ -197,7 +197,7 @@ TEST(Images, LineBrokenBase64ShowsTheSameImage) {
 TEST(Images, TheFormatComesFromTheBytesNotTheFunction) {
     StderrCapture log;
     NSUInteger before = view_count();
-    show_svg_b64(1, 2, 30, 40, PAINEL_PNG_B64);
+    show_svg_b64(1, 2, 30, 40, PANEL_PNG_B64);
     expect_image_view(before, 1, 2, 30, 40);
     show_png_b64(5, 6, 70, 80, LOGO_SVG_B64);
     expect_image_view(before + 1, 5, 6, 70, 80);
@@ -221,7 +221,7 @@ TEST(Images, TextThatIsNoImageAddsNothingAndOnlyTheSvgCallLogs) {
 }
 
 TEST(Images, TruncatedBase64LogsTheDecodeMessageOfEachFunction) {
-    const std::string truncated = std::string(PAINEL_PNG_B64) + "A";  // a final group of one
+    const std::string truncated = std::string(PANEL_PNG_B64) + "A";  // a final group of one
     NSUInteger before = view_count();
     StderrCapture png_log;
     show_png_b64(0, 0, 10, 10, truncated);

@@ -87,7 +87,7 @@ TEST_F(Facade, OnlyInputsOutputsAndCheckboxesAreRegistered) {
     const std::size_t texts = registered_texts(), checks = registered_checks();
     escreve_texto("Orvalento", 20, 40, 5, true);
     cria_botao("Calculates Compensation", 130, 220, 200, nullptr);
-    show_png_b64(250, 50, 190, 80, PAINEL_PNG_B64);
+    show_png_b64(250, 50, 190, 80, PANEL_PNG_B64);
     EXPECT_EQ(registered_texts(), texts);
     EXPECT_EQ(registered_checks(), checks);
 

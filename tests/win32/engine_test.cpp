@@ -133,7 +133,7 @@ TEST(BeforeWindow, CreatingCallsDoNothing) {
     cria_botao("Calculates Compensation", 130, 220, 200, &controller);
     EXPECT_EQ(cria_texto_saida(20, 300, 300, 200, 500), 500);
     EXPECT_EQ(cria_campo_saida(20, 550, 400, 501), 501);
-    show_png_b64(250, 50, 190, 80, PAINEL_PNG_B64);
+    show_png_b64(250, 50, 190, 80, PANEL_PNG_B64);
     show_svg_b64(345, 350, 100, 100, LOGO_SVG_B64);
     atualiza_texto(501, "text");
 
@@ -286,7 +286,7 @@ TEST_F(Controls, NullEntriesCountAsAbsent) {
 using Images = WithWindow;
 
 TEST_F(Images, PanelIsRedAtHalfOpacityOverTheFaceColour) {
-    show_png_b64(250, 50, 190, 80, PAINEL_PNG_B64);
+    show_png_b64(250, 50, 190, 80, PANEL_PNG_B64);
     ASSERT_TRUE(g_pngImage);
     EXPECT_EQ(g_pngImage->GetWidth(), 1u);
     EXPECT_EQ(g_pngRect.left, 250);
@@ -302,7 +302,7 @@ TEST_F(Images, PanelIsRedAtHalfOpacityOverTheFaceColour) {
 }
 
 TEST_F(Images, ASecondPngReplacesTheFirst) {
-    show_png_b64(250, 50, 190, 80, PAINEL_PNG_B64);
+    show_png_b64(250, 50, 190, 80, PANEL_PNG_B64);
     show_png_b64(20, 300, 40, 30, BLUE_PNG_B64);
     EXPECT_EQ(g_pngRect.left, 20);
     EXPECT_EQ(g_pngRect.right, 60);
@@ -311,7 +311,7 @@ TEST_F(Images, ASecondPngReplacesTheFirst) {
 }
 
 TEST_F(Images, BadPngDataKeepsThePreviousImage) {
-    show_png_b64(250, 50, 190, 80, PAINEL_PNG_B64);
+    show_png_b64(250, 50, 190, 80, PANEL_PNG_B64);
     Gdiplus::Image* kept = g_pngImage.get();
     show_png_b64(20, 300, 40, 30, "");
     show_png_b64(20, 300, 40, 30, "not Base64 at all!");
@@ -351,7 +351,7 @@ TEST_F(Images, BadSvgDataClearsTheStoredDocument) {
 
 TEST(Lifetime, ClosingReleasesImagesShutsGdiplusDownAndEndsTheLoop) {
     cria_janela(470, 620, 200, 200);
-    show_png_b64(250, 50, 190, 80, PAINEL_PNG_B64);
+    show_png_b64(250, 50, 190, 80, PANEL_PNG_B64);
     show_svg_b64(345, 350, 100, 100, LOGO_SVG_B64);
     ASSERT_TRUE(g_pngImage);
     ASSERT_FALSE(g_svgXml.empty());
