@@ -8,17 +8,17 @@
 Controller::Controller() : contador(0) {}
 
 void Controller::aoClicarNoBotao(std::string /*label*/) {
-    contador = proximo_numero(contador);
+    contador = next_count(contador);
 
-    Entradas entradas;
-    entradas.emissao = pega_input(10);
-    entradas.compensar = pega_input(11);
-    entradas.custo = pega_input(12);
-    entradas.adultas = verifica_checkbox(20);
+    ReportInputs inputs;
+    inputs.emission = pega_input(10);
+    inputs.monthly = pega_input(11);
+    inputs.cost = pega_input(12);
+    inputs.adultTrees = verifica_checkbox(20);
 
-    std::time_t agora = std::time(nullptr);
-    std::tm quando{};
-    if (const std::tm* local = std::localtime(&agora)) quando = *local;
+    std::time_t now = std::time(nullptr);
+    std::tm when{};
+    if (const std::tm* local = std::localtime(&now)) when = *local;
 
-    atualiza_texto(500, monta_relatorio(contador, quando, entradas));
+    atualiza_texto(500, build_report(contador, when, inputs));
 }

@@ -3,7 +3,7 @@
 #include "program_values.h"
 
 GeoPos::GeoPos(int altura, Sistema sistema)
-    : sistema(sistema == SISTEMA_NATIVO ? PROGRAMA.nativo : sistema), altura(altura) {}
+    : sistema(sistema == SISTEMA_NATIVO ? PROGRAM.native : sistema), altura(altura) {}
 
 int GeoPos::x(int x) { return x; }
 

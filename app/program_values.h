@@ -5,19 +5,19 @@
 #include "geopos.h"
 
 struct ProgramValues {
-    Sistema nativo;     // what SISTEMA_NATIVO stands for
-    int larguraJanela;  // window width
-    int painelX;        // x of the translucent panel
-    int painelLargura;  // width of the translucent panel
-    int colunaX;        // x of "% Mensal Compensar:" and input 11
+    Sistema native;  // what SISTEMA_NATIVO stands for
+    int windowWidth;
+    int panelX;      // x of the translucent panel
+    int panelWidth;  // width of the translucent panel
+    int columnX;     // x of "% Mensal Compensar:" and input 11
 };
 
 #if defined(CALC_PROGRAM_GTK)
-inline constexpr ProgramValues PROGRAMA{SISTEMA_LINUX, 495, 280, 230, 290};
+inline constexpr ProgramValues PROGRAM{SISTEMA_LINUX, 495, 280, 230, 290};
 #elif defined(CALC_PROGRAM_WIN32)
-inline constexpr ProgramValues PROGRAMA{SISTEMA_WINDOWS, 470, 250, 190, 260};
+inline constexpr ProgramValues PROGRAM{SISTEMA_WINDOWS, 470, 250, 190, 260};
 #elif defined(CALC_PROGRAM_COCOA)
-inline constexpr ProgramValues PROGRAMA{SISTEMA_MACOS, 470, 250, 190, 260};
+inline constexpr ProgramValues PROGRAM{SISTEMA_MACOS, 470, 250, 190, 260};
 #else
 #error "define CALC_PROGRAM_GTK, CALC_PROGRAM_WIN32 or CALC_PROGRAM_COCOA"
 #endif

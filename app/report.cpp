@@ -6,30 +6,30 @@
 #include <sstream>
 #include <stdexcept>
 
-std::string comp_anual(const std::string& compensar) {
+std::string annual_figure(const std::string& monthly) {
     try {
         // std::stod honours LC_NUMERIC, so a comma locale reads "8,32".
-        return std::to_string(std::stod(compensar) * 12.0);
+        return std::to_string(std::stod(monthly) * 12.0);
     } catch (const std::invalid_argument&) {
-        return SEM_NUMERO;
+        return NO_NUMBER;
     } catch (const std::out_of_range&) {
-        return SEM_NUMERO;
+        return NO_NUMBER;
     }
 }
 
-std::string monta_relatorio(int numero, const std::tm& quando, const Entradas& entradas) {
+std::string build_report(int number, const std::tm& when, const ReportInputs& inputs) {
     std::ostringstream out;
     out.imbue(std::locale::classic());  // no digit grouping in the counter
-    out << "Results " << numero << "   based [" << std::put_time(&quando, "%Y/%m/%d - %H:%M:%S") << "]\n\n";
-    if (entradas.adultas)
+    out << "Results " << number << "   based [" << std::put_time(&when, "%Y/%m/%d - %H:%M:%S") << "]\n\n";
+    if (inputs.adultTrees)
         out << " \U0001F333 Adult trees $+10%\nb";
     else
         out << " \U0001F331 Young trees  -30%CO\u2082\n";
-    out << "EMIS TOT: " << entradas.emissao << "\n";
-    out << "COMPENSAR: " << entradas.compensar << "\n";
-    out << "CUSTO: " << entradas.custo << "\n\n----------\n";
-    out << "COMP ANUAL: " << comp_anual(entradas.compensar) << "\n";
+    out << "EMIS TOT: " << inputs.emission << "\n";
+    out << "COMPENSAR: " << inputs.monthly << "\n";
+    out << "CUSTO: " << inputs.cost << "\n\n----------\n";
+    out << "COMP ANUAL: " << annual_figure(inputs.monthly) << "\n";
     return out.str();
 }
 
-int proximo_numero(int contador) { return contador >= INT_MAX || contador < 0 ? 1 : contador + 1; }
+int next_count(int contador) { return contador >= INT_MAX || contador < 0 ? 1 : contador + 1; }

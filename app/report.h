@@ -6,23 +6,23 @@
 #include <ctime>
 #include <string>
 
-struct Entradas {
-    std::string emissao;    // input 10, exactly as read
-    std::string compensar;  // input 11, exactly as read
-    std::string custo;      // input 12, exactly as read
-    bool adultas = false;   // checkbox 20
+struct ReportInputs {
+    std::string emission;     // input 10, exactly as read
+    std::string monthly;      // input 11, exactly as read
+    std::string cost;         // input 12, exactly as read
+    bool adultTrees = false;  // checkbox 20
 };
 
 // Shown after "COMP ANUAL: " when input 11 does not start with a number
 // that fits in a double.
-inline constexpr const char* SEM_NUMERO = "n/a (monthly % is not a number)";
+inline constexpr const char* NO_NUMBER = "n/a (monthly % is not a number)";
 
 // The monthly percentage times 12, formatted as "%f" in the current
-// LC_NUMERIC locale, or SEM_NUMERO.
-std::string comp_anual(const std::string& compensar);
+// LC_NUMERIC locale, or NO_NUMBER.
+std::string annual_figure(const std::string& monthly);
 
-std::string monta_relatorio(int numero, const std::tm& quando, const Entradas& entradas);
+std::string build_report(int number, const std::tm& when, const ReportInputs& inputs);
 
 // The press counter after one more press. It never overflows: past the
 // largest 32-bit value the numbering starts again at 1.
-int proximo_numero(int contador);
+int next_count(int contador);

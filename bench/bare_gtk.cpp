@@ -26,7 +26,7 @@ void put(GtkWidget* w, int x, int y) {
 // 1 x 1 PNG, the logo rendered from SVG at 100 x 100.
 void panel() {
 #ifdef BARE_WITH_PICTURES
-    show_png_b64(280, 50, 230, 80, PAINEL_PNG_B64);
+    show_png_b64(280, 50, 230, 80, PANEL_PNG_B64);
 #endif
 }
 

@@ -20,21 +20,21 @@ std::tm sample_time() {
     return t;
 }
 
-void BM_monta_relatorio(benchmark::State& state) {
+void BM_build_report(benchmark::State& state) {
     const std::tm when = sample_time();
-    Entradas in;
-    in.emissao = "365.600000";
-    in.compensar = "8.320000";
-    in.custo = "850.220000";
-    in.adultas = state.range(0) != 0;
+    ReportInputs in;
+    in.emission = "365.600000";
+    in.monthly = "8.320000";
+    in.cost = "850.220000";
+    in.adultTrees = state.range(0) != 0;
     int n = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(monta_relatorio(++n, when, in));
+    for (auto _ : state) benchmark::DoNotOptimize(build_report(++n, when, in));
 }
-BENCHMARK(BM_monta_relatorio)->Arg(0)->Arg(1);
+BENCHMARK(BM_build_report)->Arg(0)->Arg(1);
 
 void BM_comp_anual(benchmark::State& state) {
     const std::string text = state.range(0) ? "8.320000" : "abc";
-    for (auto _ : state) benchmark::DoNotOptimize(comp_anual(text));
+    for (auto _ : state) benchmark::DoNotOptimize(annual_figure(text));
 }
 BENCHMARK(BM_comp_anual)->Arg(1)->Arg(0);
 

@@ -133,9 +133,9 @@ def press_figures(program, timeout=120.0):
 
 
 def report_cost(program):
-    """ns per monta_relatorio from Google Benchmark, and its table."""
+    """ns per build_report from Google Benchmark, and its table."""
     run = subprocess.run([program, "--benchmark_min_time=0.2"], capture_output=True, text=True, timeout=120)
-    m = re.search(r"^BM_monta_relatorio/0\s+([\d.]+) ns", run.stdout, re.M)
+    m = re.search(r"^BM_build_report/0\s+([\d.]+) ns", run.stdout, re.M)
     return (float(m.group(1)) if m else None), run.stdout.strip()
 
 

@@ -34,4 +34,4 @@ void add_to_window(NSView* view);
 // The text of a widget in the text registry as the core should read it.
 // Numbers shown by a formatter come back ungrouped, with the decimal point
 // of the C library's numeric locale, so that std::stod reads what is shown.
-std::string texto_do_widget(NSView* widget);
+std::string widget_text(NSView* widget);

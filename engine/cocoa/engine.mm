@@ -1,5 +1,8 @@
 // Cocoa engine: window, controls, registries and run loop. Manual reference
-// counting; nothing the engine creates is ever released.
+// counting; nothing the engine creates is ever released. The GNUstep build
+// force-includes gnustep_compat/gnustep_compat.h into this file: it declares
+// the label, button and checkbox constructors, setAccessibilityLabel:,
+// setActivationPolicy: and objc_setAssociatedObject that GNUstep lacks.
 #import "cocoa_engine.h"
 
 #import <objc/runtime.h>
@@ -82,7 +85,7 @@ NSView* lookup(int id) {
 }
 
 // Digits with grouping marks only between groups of three: "1", "1\x01234".
-bool digitos_agrupados(const std::string& part) {
+bool grouped_digits(const std::string& part) {
     size_t run = 0, groups = 0;
     for (char c : part) {
         if (c == '\x01') {
@@ -102,7 +105,7 @@ bool digitos_agrupados(const std::string& part) {
 // grouping separators dropped, its decimal separator replaced by the one of
 // LC_NUMERIC, every digit kept as shown. nil when `shown` is not a plain
 // number as this formatter writes them.
-NSString* numero_para_c(NSString* shown, NSNumberFormatter* formatter) {
+NSString* c_number(NSString* shown, NSNumberFormatter* formatter) {
     NSMutableString* text = [NSMutableString stringWithString:
         [shown stringByTrimmingCharactersInSet:[NSCharacterSet whitespaceCharacterSet]]];
     NSString* decimal = [formatter decimalSeparator];
@@ -123,7 +126,7 @@ NSString* numero_para_c(NSString* shown, NSNumberFormatter* formatter) {
     size_t point = number.find('.');
     std::string whole = number.substr(0, point);
     std::string fraction = point == std::string::npos ? "" : number.substr(point + 1);
-    if (!digitos_agrupados(whole)) return nil;
+    if (!grouped_digits(whole)) return nil;
     if (fraction.find_first_not_of("0123456789") != std::string::npos) return nil;
     whole.erase(std::remove(whole.begin(), whole.end(), '\x01'), whole.end());
 
@@ -139,14 +142,14 @@ NSString* numero_para_c(NSString* shown, NSNumberFormatter* formatter) {
 
 void add_to_window(NSView* view) { [[win contentView] addSubview:view]; }
 
-std::string texto_do_widget(NSView* widget) {
+std::string widget_text(NSView* widget) {
     if ([widget isKindOfClass:[NSTextView class]]) return std_string([(NSTextView*)widget string]);
     if (![widget isKindOfClass:[NSTextField class]]) return "";
     NSTextField* field = (NSTextField*)widget;
     NSString* shown = [field stringValue];
     NSFormatter* formatter = [field formatter];
     if ([formatter isKindOfClass:[NSNumberFormatter class]]) {
-        NSString* plain = numero_para_c(shown, (NSNumberFormatter*)formatter);
+        NSString* plain = c_number(shown, (NSNumberFormatter*)formatter);
         if (plain != nil) return std_string(plain);
     }
     return std_string(shown);
@@ -236,7 +239,7 @@ void atualiza_texto(int id, std::string text) {
 
 std::string pega_input(int id) {
     NSView* widget = lookup(id);
-    return widget ? texto_do_widget(widget) : std::string();
+    return widget ? widget_text(widget) : std::string();
 }
 
 void cria_checkbox(std::string label, int x, int y, int id) {

@@ -8,21 +8,11 @@
 #include "controller.h"
 #include "facade.h"
 
-// Statics with destructors, all defined here so that they are built in this
-// order and torn down in the reverse one.
 std::map<int, HWND> g_txts;
 std::map<int, HWND> g_checks;
-std::unique_ptr<Gdiplus::Image> g_pngImage;
-std::vector<unsigned char> g_svgXml;
-Microsoft::WRL::ComPtr<ID2D1Factory1> g_d2dFactory;
-
 HWND g_hMain = nullptr;
 HINSTANCE g_hInst = nullptr;
 Controller* g_controller = nullptr;
-ULONG_PTR g_gdiplusToken = 0;
-bool g_gdiplusStarted = false;
-RECT g_pngRect = {0, 0, 0, 0};
-RECT g_svgRect = {0, 0, 0, 0};
 
 namespace {
 
@@ -76,17 +66,6 @@ LRESULT CALLBACK OutputAreaProc(HWND area, UINT message, WPARAM wParam, LPARAM l
     LRESULT result = CallWindowProcW(edit_procedure, area, message, wParam, lParam);
     if (message == WM_GETDLGCODE && wParam == VK_TAB) result &= ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
     return result;
-}
-
-void release_images() {
-    g_pngImage.reset();
-    std::vector<unsigned char>().swap(g_svgXml);
-    g_d2dFactory.Reset();
-    if (g_gdiplusStarted && g_gdiplusToken != 0) {
-        Gdiplus::GdiplusShutdown(g_gdiplusToken);
-        g_gdiplusToken = 0;
-        g_gdiplusStarted = false;
-    }
 }
 
 // A click on a push button reaches the controller with the button's caption;

@@ -14,6 +14,16 @@
 
 using Microsoft::WRL::ComPtr;
 
+// Statics with destructors are built in this order and torn down in the
+// reverse one.
+std::unique_ptr<Gdiplus::Image> g_pngImage;
+std::vector<unsigned char> g_svgXml;
+ComPtr<ID2D1Factory1> g_d2dFactory;
+ULONG_PTR g_gdiplusToken = 0;
+bool g_gdiplusStarted = false;
+RECT g_pngRect = {0, 0, 0, 0};
+RECT g_svgRect = {0, 0, 0, 0};
+
 namespace {
 
 constexpr UINT REDRAW_ALL = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW;
@@ -44,6 +54,17 @@ void ensure_gdiplus_started() {
     if (g_gdiplusStarted) return;
     Gdiplus::GdiplusStartupInput input;  // version 1, no callback, both flags off
     if (Gdiplus::GdiplusStartup(&g_gdiplusToken, &input, nullptr) == Gdiplus::Ok) g_gdiplusStarted = true;
+}
+
+void release_images() {
+    g_pngImage.reset();  // before GDI+ goes
+    std::vector<unsigned char>().swap(g_svgXml);
+    g_d2dFactory.Reset();
+    if (g_gdiplusStarted && g_gdiplusToken != 0) {
+        Gdiplus::GdiplusShutdown(g_gdiplusToken);
+        g_gdiplusToken = 0;
+        g_gdiplusStarted = false;
+    }
 }
 
 void show_png_b64(int x, int y, int width, int height, std::string base64) {

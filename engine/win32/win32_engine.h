@@ -24,7 +24,7 @@ extern Controller* g_controller;   // serves every push button (not owned)
 extern std::map<int, HWND> g_txts;    // inputs and output fields by id
 extern std::map<int, HWND> g_checks;  // checkboxes by id
 
-// Image state, painted on every WM_PAINT of the main window.
+// Image state, painted on every WM_PAINT of the main window (images.cpp).
 extern ULONG_PTR g_gdiplusToken;
 extern bool g_gdiplusStarted;
 extern std::unique_ptr<Gdiplus::Image> g_pngImage;
@@ -47,6 +47,9 @@ void ensure_gdiplus_started();
 bool ensure_d2d_factory();
 void paint_png(HDC dc);
 void paint_svg(HDC dc);
+// Frees the images and shuts GDI+ down; the window procedure calls it when
+// the main window goes.
+void release_images();
 
 // The window procedure of "WinAppClass".
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

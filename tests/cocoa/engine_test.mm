@@ -1,5 +1,5 @@
 // The Cocoa engine against real AppKit classes (GNUstep under Xvfb): frames,
-// registries, text dispatch, button targets, checkboxes, images and logs.
+// text dispatch, button targets, checkboxes, images and logs.
 #import "cocoa_engine.h"
 #import "test_support.h"
 #import <WebKit/WebKit.h>
@@ -13,6 +13,7 @@
 #include "facade.h"
 #include "images.h"
 #include "recording_controller.h"
+#include "toolkit.h"
 
 namespace {
 
@@ -45,8 +46,6 @@ TEST(Layout, LabelsUseTheSystemFontAndAFrameOfSizePlusTen) {
     NSTextField* heading = (NSTextField*)last_view();
     expect_frame(heading, 40, 585, 400, 30);
     EXPECT_TRUE([[[heading font] fontName] isEqualToString:[[NSFont boldSystemFontOfSize:20] fontName]]);
-    // Labels are never registered.
-    EXPECT_EQ(pega_input(0), "");
 }
 
 TEST(Layout, NumericInputShowsTwoFractionDigitsAndReadsBackAsShown) {
@@ -137,88 +136,6 @@ TEST(Layout, OutputFieldStartsWithDashesAndTakesNewText) {
     EXPECT_EQ(utf8([field stringValue]), "Parameters (Adult tree $: +10%) (Young Compensation: -30%)");
 }
 
-TEST(Registry, ASecondWidgetUnderAnIdReplacesTheEntryButStaysOnScreenAlongside) {
-    cria_input_numerico(20, 200, 80, 30, 1.5);
-    NSView* first = last_view();
-    cria_input_numerico(120, 200, 80, 30, 2.5);
-    NSView* second = last_view();
-    EXPECT_TRUE([[[win contentView] subviews] containsObject:first]);
-    EXPECT_EQ((NSView*)txts[30], second);
-    EXPECT_EQ(pega_input(30), "2.50");
-    atualiza_texto(30, "7.25");
-    EXPECT_EQ(utf8([(NSTextField*)second stringValue]), "7.25");
-    EXPECT_EQ(utf8([(NSTextField*)first stringValue]), "1.50");
-}
-
-TEST(Registry, UnknownIdsReadEmptyAndAreNeverAdded) {
-    size_t texts = txts.size(), boxes = checks.size();
-    EXPECT_EQ(pega_input(9999), "");
-    atualiza_texto(9999, "x");
-    EXPECT_FALSE(verifica_checkbox(9999));
-    EXPECT_EQ(txts.size(), texts);
-    EXPECT_EQ(checks.size(), boxes);
-    EXPECT_EQ(txts.count(9999), 0u);
-}
-
-TEST(Registry, TextAndCheckboxIdsAreSeparateSpaces) {
-    cria_checkbox("box", 10, 10, 40);
-    NSButton* box = (NSButton*)last_view();
-    atualiza_texto(40, "not a text widget");  // no text widget 40 yet
-    EXPECT_EQ(utf8([box title]), "box");
-    EXPECT_EQ(pega_input(40), "");
-
-    cria_input(10, 40, 100, 40, "texto");
-    [box setState:NSControlStateValueOn];
-    EXPECT_TRUE(verifica_checkbox(40));
-    EXPECT_EQ(pega_input(40), "texto");
-    EXPECT_FALSE(verifica_checkbox(13));  // a text ID is no checkbox
-}
-
-class Buttons : public testing::Test {
-protected:
-    void SetUp() override { clicks.clear(); }
-};
-
-TEST_F(Buttons, AClickReachesTheControllerWithTheButtonTitle) {
-    Controller controller;
-    NSButton* button = make_button("Calculates Compensation", &controller);
-    [button performClick:nil];
-    [button performClick:nil];
-    ASSERT_EQ(clicks.size(), 2u);
-    EXPECT_EQ(clicks[0].controller, &controller);
-    EXPECT_EQ(clicks[0].label, "Calculates Compensation");
-    EXPECT_EQ(controller.contador, 2);
-    [button setTarget:nil];
-}
-
-TEST_F(Buttons, EachButtonReachesItsOwnController) {
-    Controller first, second;
-    NSButton* a = make_button("Primeiro", &first);
-    NSButton* b = make_button("Segundo", &second);
-    [a performClick:nil];
-    [b performClick:nil];
-    ASSERT_EQ(clicks.size(), 2u);
-    EXPECT_EQ(clicks[0].controller, &first);
-    EXPECT_EQ(clicks[0].label, "Primeiro");
-    EXPECT_EQ(clicks[1].controller, &second);
-    EXPECT_EQ(clicks[1].label, "Segundo");
-    [a setTarget:nil];
-    [b setTarget:nil];
-}
-
-TEST_F(Buttons, EmptyLabelArrivesEmptyAndANullControllerIsIgnored) {
-    Controller controller;
-    NSButton* empty = make_button("", &controller);
-    [empty performClick:nil];
-    ASSERT_EQ(clicks.size(), 1u);
-    EXPECT_EQ(clicks[0].label, "");
-    [empty setTarget:nil];
-
-    NSButton* unbound = make_button("Nada", nullptr);
-    [unbound performClick:nil];
-    EXPECT_EQ(clicks.size(), 1u);
-}
-
 TEST(Platform, NameIsMacOs) { EXPECT_EQ(plataforma(), "MAC OS"); }
 
 // Image functions: what they add and what they log.
@@ -259,7 +176,7 @@ const char* const SVG_INVALID = "Erro: Os dados Base64 não formam um SVG válid
 TEST(Images, PanelPngAndLogoSvgFillTheirFramesSilently) {
     StderrCapture log;
     NSUInteger before = view_count();
-    show_png_b64(250, 490, 190, 80, PAINEL_PNG_B64);
+    show_png_b64(250, 490, 190, 80, PANEL_PNG_B64);
     expect_image_view(before, 250, 490, 190, 80);
     show_svg_b64(345, 170, 100, 100, LOGO_SVG_B64);
     NSImageView* logo = expect_image_view(before + 1, 345, 170, 100, 100);
@@ -280,7 +197,7 @@ TEST(Images, LineBrokenBase64ShowsTheSameImage) {
 TEST(Images, TheFormatComesFromTheBytesNotTheFunction) {
     StderrCapture log;
     NSUInteger before = view_count();
-    show_svg_b64(1, 2, 30, 40, PAINEL_PNG_B64);
+    show_svg_b64(1, 2, 30, 40, PANEL_PNG_B64);
     expect_image_view(before, 1, 2, 30, 40);
     show_png_b64(5, 6, 70, 80, LOGO_SVG_B64);
     expect_image_view(before + 1, 5, 6, 70, 80);
@@ -304,7 +221,7 @@ TEST(Images, TextThatIsNoImageAddsNothingAndOnlyTheSvgCallLogs) {
 }
 
 TEST(Images, TruncatedBase64LogsTheDecodeMessageOfEachFunction) {
-    const std::string truncated = std::string(PAINEL_PNG_B64) + "A";  // a final group of one
+    const std::string truncated = std::string(PANEL_PNG_B64) + "A";  // a final group of one
     NSUInteger before = view_count();
     StderrCapture png_log;
     show_png_b64(0, 0, 10, 10, truncated);
@@ -384,3 +301,23 @@ TEST(EnUs, GroupingIsDroppedOnReadBack) {
 }
 
 }  // namespace
+
+namespace toolkit {
+
+const char* const UNREGISTERED_TEXT = "";
+const bool EACH_BUTTON_HAS_ITS_OWN_CONTROLLER = true;
+
+void ensure_window() {}  // main made it
+Widget last_widget() { return last_view(); }
+void click(Widget control) { [(NSButton*)control performClick:nil]; }
+void relabel(Widget button, const std::string& label) { [(NSButton*)button setTitle:[NSString stringWithUTF8String:label.c_str()]]; }
+bool on_screen(Widget view) { return [[[win contentView] subviews] containsObject:(NSView*)view]; }
+std::size_t registered_texts() { return txts.size(); }
+std::size_t registered_checks() { return checks.size(); }
+
+std::string shown_text(Widget view) {
+    if ([(NSView*)view isKindOfClass:[NSButton class]]) return utf8([(NSButton*)view title]);
+    return utf8([(NSTextField*)view stringValue]);
+}
+
+}  // namespace toolkit

@@ -73,7 +73,7 @@ TEST(Controller, ANoNumberPressStillCountsAndWritesItsReport) {
     std::string report = report_of(recorder::calls.back());
     EXPECT_EQ(controller.contador, 1);
     EXPECT_NE(report.find("COMPENSAR: abc\nCUSTO: \n"), std::string::npos);
-    EXPECT_NE(report.find(std::string("COMP ANUAL: ") + SEM_NUMERO + "\n"), std::string::npos);
+    EXPECT_NE(report.find(std::string("COMP ANUAL: ") + NO_NUMBER + "\n"), std::string::npos);
 }
 
 TEST(Controller, CounterStartsAgainAtOneAfterTheLargestValue) {

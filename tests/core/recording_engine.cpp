@@ -30,7 +30,7 @@ std::string num(double v) {
 }
 
 std::string image(const std::string& b64) {
-    if (b64 == PAINEL_PNG_B64) return "<png>";
+    if (b64 == PANEL_PNG_B64) return "<png>";
     if (b64 == LOGO_SVG_B64) return "<svg>";
     return "<" + std::to_string(b64.size()) + " chars>";
 }

@@ -19,10 +19,10 @@ std::tm december_6_12_51() {
     return t;
 }
 
-Entradas defaults(bool adultas = false) { return {"365.6", "8.32", "850.22", adultas}; }
+ReportInputs defaults(bool adultTrees = false) { return {"365.6", "8.32", "850.22", adultTrees}; }
 
 TEST(Report, YoungTreesReportMatchesByteForByte) {
-    EXPECT_EQ(monta_relatorio(1, december_6_12_51(), defaults()),
+    EXPECT_EQ(build_report(1, december_6_12_51(), defaults()),
               "Results 1   based [2026/12/06 - 12:51:00]\n"
               "\n"
               " \xF0\x9F\x8C\xB1 Young trees  -30%CO\xE2\x82\x82\n"
@@ -35,7 +35,7 @@ TEST(Report, YoungTreesReportMatchesByteForByte) {
 }
 
 TEST(Report, AdultTreesPieceEndsWithTheLetterBOnTheEmissionLine) {
-    std::string r = monta_relatorio(12, december_6_12_51(), defaults(true));
+    std::string r = build_report(12, december_6_12_51(), defaults(true));
     EXPECT_EQ(r,
               "Results 12   based [2026/12/06 - 12:51:00]\n"
               "\n"
@@ -49,10 +49,10 @@ TEST(Report, AdultTreesPieceEndsWithTheLetterBOnTheEmissionLine) {
 }
 
 TEST(Report, CheckboxPiecesHaveTheirExactLengths) {
-    Entradas empty{"", "1", "", false};
-    std::string young = monta_relatorio(1, december_6_12_51(), empty);
-    empty.adultas = true;
-    std::string adult = monta_relatorio(1, december_6_12_51(), empty);
+    ReportInputs empty{"", "1", "", false};
+    std::string young = build_report(1, december_6_12_51(), empty);
+    empty.adultTrees = true;
+    std::string adult = build_report(1, december_6_12_51(), empty);
     const std::size_t head = std::string("Results 1   based [2026/12/06 - 12:51:00]\n\n").size();
     EXPECT_EQ(young.find("EMIS TOT: ") - head, 29u);
     EXPECT_EQ(adult.find("EMIS TOT: ") - head, 25u);
@@ -66,11 +66,11 @@ TEST(Report, TimestampIsZeroPaddedOnATwentyFourHourClock) {
     t.tm_hour = 23;
     t.tm_min = 4;
     t.tm_sec = 5;
-    EXPECT_EQ(monta_relatorio(1000000, t, defaults()).substr(0, 47), "Results 1000000   based [2027/01/02 - 23:04:05]");
+    EXPECT_EQ(build_report(1000000, t, defaults()).substr(0, 47), "Results 1000000   based [2027/01/02 - 23:04:05]");
 }
 
 TEST(Report, InputsAreEchoedUnchanged) {
-    std::string r = monta_relatorio(1, december_6_12_51(), {"", "  8.32abc", "<b>&", false});
+    std::string r = build_report(1, december_6_12_51(), {"", "  8.32abc", "<b>&", false});
     EXPECT_NE(r.find("\nEMIS TOT: \n"), std::string::npos);
     EXPECT_NE(r.find("\nCOMPENSAR:   8.32abc\n"), std::string::npos);
     EXPECT_NE(r.find("\nCUSTO: <b>&\n"), std::string::npos);
@@ -78,36 +78,36 @@ TEST(Report, InputsAreEchoedUnchanged) {
 }
 
 TEST(AnnualFigure, ParsesTheLongestNumericPrefixInTheCLocale) {
-    EXPECT_EQ(comp_anual("8.32"), "99.840000");
-    EXPECT_EQ(comp_anual("365.6"), "4387.200000");
-    EXPECT_EQ(comp_anual("  8.32abc"), "99.840000");
-    EXPECT_EQ(comp_anual("8,32"), "96.000000");
-    EXPECT_EQ(comp_anual("-1"), "-12.000000");
-    EXPECT_EQ(comp_anual("1e3"), "12000.000000");
-    EXPECT_EQ(comp_anual("8.320000"), "99.840000");
+    EXPECT_EQ(annual_figure("8.32"), "99.840000");
+    EXPECT_EQ(annual_figure("365.6"), "4387.200000");
+    EXPECT_EQ(annual_figure("  8.32abc"), "99.840000");
+    EXPECT_EQ(annual_figure("8,32"), "96.000000");
+    EXPECT_EQ(annual_figure("-1"), "-12.000000");
+    EXPECT_EQ(annual_figure("1e3"), "12000.000000");
+    EXPECT_EQ(annual_figure("8.320000"), "99.840000");
 }
 
 TEST(AnnualFigure, TextWithoutAUsableNumberGivesTheClearText) {
     for (const char* text : {"", "abc", "   ", ".", "-", "1e400", "-1e400", "1e-400"})
-        EXPECT_EQ(comp_anual(text), SEM_NUMERO) << '"' << text << '"';
+        EXPECT_EQ(annual_figure(text), NO_NUMBER) << '"' << text << '"';
     // strtod accepts these spellings; the figure says what it is.
-    EXPECT_EQ(comp_anual("inf"), "inf");
-    EXPECT_EQ(comp_anual("nan"), "nan");
+    EXPECT_EQ(annual_figure("inf"), "inf");
+    EXPECT_EQ(annual_figure("nan"), "nan");
 }
 
 TEST(AnnualFigure, FollowsACommaLocale) {
     const char* old = std::setlocale(LC_NUMERIC, nullptr);
     std::string saved = old ? old : "C";
     if (!std::setlocale(LC_NUMERIC, "pt_BR.UTF-8")) GTEST_SKIP() << "pt_BR.UTF-8 locale not generated";
-    std::string comma = comp_anual("8,32");
-    std::string point = comp_anual("8.32");
-    std::string report = monta_relatorio(1, december_6_12_51(), {"1.000", "8,32", "2", false});
+    std::string comma = annual_figure("8,32");
+    std::string point = annual_figure("8.32");
+    std::string report = build_report(1, december_6_12_51(), {"1.000", "8,32", "2", false});
     std::setlocale(LC_NUMERIC, saved.c_str());
 
     EXPECT_EQ(comma, "99,840000");
     EXPECT_EQ(point, "96,000000");
     // The counter never picks up the locale's grouping.
-    EXPECT_EQ(monta_relatorio(1234567, december_6_12_51(), defaults()).rfind("Results 1234567 ", 0), 0u);
+    EXPECT_EQ(build_report(1234567, december_6_12_51(), defaults()).rfind("Results 1234567 ", 0), 0u);
     EXPECT_NE(report.find("COMP ANUAL: 99,840000\n"), std::string::npos);
 }
 

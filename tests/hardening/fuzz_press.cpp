@@ -41,7 +41,7 @@ std::string expected_annual(const std::string& text) {
     char* end = nullptr;
     errno = 0;
     double value = std::strtod(begin, &end);
-    if (end == begin || errno == ERANGE) return SEM_NUMERO;
+    if (end == begin || errno == ERANGE) return NO_NUMBER;
     char buf[512];
     std::snprintf(buf, sizeof buf, "%f", value * 12.0);
     return buf;
@@ -58,20 +58,20 @@ void expect(std::string& rest, const std::string& piece, const char* what, const
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
     const int previous = in.ConsumeIntegral<int>();
-    const bool adultas = in.ConsumeBool();
+    const bool adultTrees = in.ConsumeBool();
     // A user with a decimal comma and digit grouping, both for C (the
     // annual figure) and for C++ streams (the report's counter), or C.
     static const bool have_comma_locale = std::setlocale(LC_ALL, "pt_BR.UTF-8") != nullptr;
     const bool comma = have_comma_locale && in.ConsumeBool();
     std::setlocale(LC_ALL, comma ? "pt_BR.UTF-8" : "C");
     std::locale::global(comma ? std::locale("pt_BR.UTF-8") : std::locale::classic());
-    const std::string emissao = in.ConsumeRandomLengthString();
-    const std::string compensar = in.ConsumeRandomLengthString();
-    const std::string custo = in.ConsumeRemainingBytesAsString();
+    const std::string emission = in.ConsumeRandomLengthString();
+    const std::string monthly = in.ConsumeRandomLengthString();
+    const std::string cost = in.ConsumeRemainingBytesAsString();
 
     recorder::reset();
-    recorder::inputs = {{10, emissao}, {11, compensar}, {12, custo}};
-    recorder::checkboxes = {{20, adultas}};
+    recorder::inputs = {{10, emission}, {11, monthly}, {12, cost}};
+    recorder::checkboxes = {{20, adultTrees}};
     Controller controller;
     controller.contador = previous;
     controller.aoClicarNoBotao("Calculates Compensation");
@@ -91,12 +91,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!is_stamp(rest.substr(0, 21))) fail("bad time stamp", report);
     rest.erase(0, 21);
     expect(rest, "]\n\n", "no blank line after the stamp", report);
-    expect(rest, adultas ? " \U0001F333 Adult trees $+10%\nb" : " \U0001F331 Young trees  -30%CO\u2082\n",
+    expect(rest, adultTrees ? " \U0001F333 Adult trees $+10%\nb" : " \U0001F331 Young trees  -30%CO\u2082\n",
            "wrong tree line", report);
-    expect(rest, "EMIS TOT: " + emissao + "\n", "input 10 not echoed exactly", report);
-    expect(rest, "COMPENSAR: " + compensar + "\n", "input 11 not echoed exactly", report);
-    expect(rest, "CUSTO: " + custo + "\n\n----------\n", "input 12 not echoed exactly", report);
-    expect(rest, "COMP ANUAL: " + expected_annual(compensar) + "\n", "wrong annual figure", report);
+    expect(rest, "EMIS TOT: " + emission + "\n", "input 10 not echoed exactly", report);
+    expect(rest, "COMPENSAR: " + monthly + "\n", "input 11 not echoed exactly", report);
+    expect(rest, "CUSTO: " + cost + "\n\n----------\n", "input 12 not echoed exactly", report);
+    expect(rest, "COMP ANUAL: " + expected_annual(monthly) + "\n", "wrong annual figure", report);
     if (!rest.empty()) fail("text after the annual figure", report);
     return 0;
 }

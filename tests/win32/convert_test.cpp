@@ -68,7 +68,7 @@ TEST(DecodeB64, RejectsWhatIsNotBase64) {
 }
 
 TEST(DecodeB64, PanelImageIsTheSeventyBytePng) {
-    std::vector<unsigned char> png = decode_b64(PAINEL_PNG_B64);
+    std::vector<unsigned char> png = decode_b64(PANEL_PNG_B64);
     ASSERT_EQ(png.size(), 70u);
     const unsigned char signature[] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
     EXPECT_TRUE(std::equal(std::begin(signature), std::end(signature), png.begin()));

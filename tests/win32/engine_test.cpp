@@ -7,7 +7,8 @@
 
 #include "facade.h"
 #include "images.h"
-#include "test_controller.h"
+#include "toolkit.h"
+#include "recording_controller.h"
 #include "win32_engine.h"
 
 namespace {
@@ -118,9 +119,7 @@ void expect_panel(COLORREF actual, const char* where) {
 
 class WithWindow : public testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        if (!g_hMain) cria_janela(470, 620, 200, 200);
-    }
+    static void SetUpTestSuite() { toolkit::ensure_window(); }
 };
 
 // ---------------------------------------------------------------- before
@@ -134,7 +133,7 @@ TEST(BeforeWindow, CreatingCallsDoNothing) {
     cria_botao("Calculates Compensation", 130, 220, 200, &controller);
     EXPECT_EQ(cria_texto_saida(20, 300, 300, 200, 500), 500);
     EXPECT_EQ(cria_campo_saida(20, 550, 400, 501), 501);
-    show_png_b64(250, 50, 190, 80, PAINEL_PNG_B64);
+    show_png_b64(250, 50, 190, 80, PANEL_PNG_B64);
     show_svg_b64(345, 350, 100, 100, LOGO_SVG_B64);
     atualiza_texto(501, "text");
 
@@ -240,53 +239,14 @@ TEST_F(Controls, CheckboxAndButton) {
     EXPECT_EQ(text_of(button), L"Calculates Compensation");
 }
 
-TEST_F(Controls, ButtonClickReachesTheControllerWithItsCaption) {
-    Controller controller;
-    HWND button = made_by([&] { cria_botao("Calculates Compensation", 130, 260, 200, &controller); });
-    presses().clear();
-    click(button);
-    ASSERT_EQ(presses().size(), 1u);
-    EXPECT_EQ(presses()[0].controller, &controller);
-    EXPECT_EQ(presses()[0].label, "Calculates Compensation");
-}
-
-TEST_F(Controls, CheckboxAndEditNotificationsNeverReachTheController) {
-    Controller controller;
-    cria_botao("B", 0, 0, 10, &controller);
-    HWND box = made_by([] { cria_checkbox("Somente arvores adultas", 220, 400, 21); });
-    cria_input(20, 400, 80, 30, "x");
-    presses().clear();
-
-    click(box);
-    EXPECT_TRUE(verifica_checkbox(21));
-    click(box);
-    EXPECT_FALSE(verifica_checkbox(21));
-    atualiza_texto(30, "typed");  // EN_UPDATE and EN_CHANGE go to the window
-    EXPECT_TRUE(presses().empty());
-}
-
-TEST_F(Controls, LatestControllerServesEveryButton) {
-    Controller first, second;
-    HWND early = made_by([&] { cria_botao("Early", 0, 0, 50, &first); });
-    HWND late = made_by([&] { cria_botao("", 60, 0, 50, &second); });
-    presses().clear();
-    click(early);
-    click(late);
-    ASSERT_EQ(presses().size(), 2u);
-    EXPECT_EQ(presses()[0].controller, &second);
-    EXPECT_EQ(presses()[0].label, "Early");
-    EXPECT_EQ(presses()[1].controller, &second);
-    EXPECT_EQ(presses()[1].label, "");  // an empty caption arrives empty
-}
-
 TEST_F(Controls, CaptionsAreReadUpTo254Units) {
     Controller controller;
     std::string caption(300, 'c');
     HWND button = made_by([&] { cria_botao(caption, 0, 40, 50, &controller); });
-    presses().clear();
+    clicks.clear();
     click(button);
-    ASSERT_EQ(presses().size(), 1u);
-    EXPECT_EQ(presses()[0].label, std::string(254, 'c'));
+    ASSERT_EQ(clicks.size(), 1u);
+    EXPECT_EQ(clicks[0].label, std::string(254, 'c'));
 }
 
 TEST_F(Controls, AtualizaTextoTurnsLineFeedsIntoLines) {
@@ -311,42 +271,7 @@ TEST_F(Controls, PegaInputReadsAtMost1022Units) {
     EXPECT_EQ(pega_input(31), std::string(1022, 'x'));
 }
 
-TEST_F(Controls, RegisteringAnIdAgainReplacesTheEntry) {
-    cria_input(20, 460, 80, 40, "first");
-    HWND first = g_txts.at(40);
-    cria_input(120, 460, 80, 40, "second");
-    HWND second = g_txts.at(40);
-    ASSERT_NE(first, second);
-    EXPECT_EQ(pega_input(40), "second");
-    atualiza_texto(40, "changed");
-    EXPECT_EQ(text_of(second), L"changed");
-    EXPECT_EQ(text_of(first), L"first");
-    EXPECT_TRUE(IsWindowVisible(first));  // still on screen, out of reach
-}
-
-TEST_F(Controls, TheTwoRegistriesAreSeparateIdSpaces) {
-    cria_checkbox("box", 220, 490, 41);
-    cria_input(20, 490, 80, 41, "text");
-    EXPECT_NE(g_checks.at(41), g_txts.at(41));
-    EXPECT_EQ(pega_input(41), "text");
-    EXPECT_FALSE(verifica_checkbox(41));
-    click(g_checks.at(41));
-    EXPECT_TRUE(verifica_checkbox(41));
-    EXPECT_EQ(pega_input(41), "text");
-
-    // A checkbox id alone is no text widget.
-    cria_checkbox("only a box", 220, 520, 42);
-    atualiza_texto(42, "ignored");
-    EXPECT_EQ(text_of(g_checks.at(42)), L"only a box");
-    EXPECT_EQ(pega_input(42), "");
-}
-
-TEST_F(Controls, UnknownAndNullEntriesCountAsAbsent) {
-    EXPECT_EQ(pega_input(99), "");
-    EXPECT_FALSE(verifica_checkbox(99));
-    atualiza_texto(99, "nothing");
-    EXPECT_EQ(g_txts.count(99), 0u);  // lookups add nothing
-
+TEST_F(Controls, NullEntriesCountAsAbsent) {
     g_txts[77] = nullptr;  // what a failed control creation leaves
     g_checks[78] = nullptr;
     EXPECT_EQ(pega_input(77), "");
@@ -361,7 +286,7 @@ TEST_F(Controls, UnknownAndNullEntriesCountAsAbsent) {
 using Images = WithWindow;
 
 TEST_F(Images, PanelIsRedAtHalfOpacityOverTheFaceColour) {
-    show_png_b64(250, 50, 190, 80, PAINEL_PNG_B64);
+    show_png_b64(250, 50, 190, 80, PANEL_PNG_B64);
     ASSERT_TRUE(g_pngImage);
     EXPECT_EQ(g_pngImage->GetWidth(), 1u);
     EXPECT_EQ(g_pngRect.left, 250);
@@ -377,7 +302,7 @@ TEST_F(Images, PanelIsRedAtHalfOpacityOverTheFaceColour) {
 }
 
 TEST_F(Images, ASecondPngReplacesTheFirst) {
-    show_png_b64(250, 50, 190, 80, PAINEL_PNG_B64);
+    show_png_b64(250, 50, 190, 80, PANEL_PNG_B64);
     show_png_b64(20, 300, 40, 30, BLUE_PNG_B64);
     EXPECT_EQ(g_pngRect.left, 20);
     EXPECT_EQ(g_pngRect.right, 60);
@@ -386,7 +311,7 @@ TEST_F(Images, ASecondPngReplacesTheFirst) {
 }
 
 TEST_F(Images, BadPngDataKeepsThePreviousImage) {
-    show_png_b64(250, 50, 190, 80, PAINEL_PNG_B64);
+    show_png_b64(250, 50, 190, 80, PANEL_PNG_B64);
     Gdiplus::Image* kept = g_pngImage.get();
     show_png_b64(20, 300, 40, 30, "");
     show_png_b64(20, 300, 40, 30, "not Base64 at all!");
@@ -426,7 +351,7 @@ TEST_F(Images, BadSvgDataClearsTheStoredDocument) {
 
 TEST(Lifetime, ClosingReleasesImagesShutsGdiplusDownAndEndsTheLoop) {
     cria_janela(470, 620, 200, 200);
-    show_png_b64(250, 50, 190, 80, PAINEL_PNG_B64);
+    show_png_b64(250, 50, 190, 80, PANEL_PNG_B64);
     show_svg_b64(345, 350, 100, 100, LOGO_SVG_B64);
     ASSERT_TRUE(g_pngImage);
     ASSERT_FALSE(g_svgXml.empty());
@@ -446,3 +371,24 @@ TEST(Lifetime, ClosingReleasesImagesShutsGdiplusDownAndEndsTheLoop) {
 }
 
 }  // namespace
+
+namespace toolkit {
+
+const char* const UNREGISTERED_TEXT = "";
+const bool EACH_BUTTON_HAS_ITS_OWN_CONTROLLER = false;
+
+void ensure_window() {
+    if (!g_hMain) cria_janela(470, 620, 200, 200);
+}
+// Children are kept in creation order.
+Widget last_widget() { return GetWindow(GetWindow(g_hMain, GW_CHILD), GW_HWNDLAST); }
+void click(Widget control) { ::click(static_cast<HWND>(control)); }
+void relabel(Widget button, const std::string& label) {
+    SetWindowTextW(static_cast<HWND>(button), utf8_to_wide(label).c_str());
+}
+std::string shown_text(Widget control) { return wide_to_utf8(text_of(static_cast<HWND>(control))); }
+bool on_screen(Widget control) { return IsWindowVisible(static_cast<HWND>(control)); }
+std::size_t registered_texts() { return g_txts.size(); }
+std::size_t registered_checks() { return g_checks.size(); }
+
+}  // namespace toolkit

@@ -60,7 +60,7 @@ const Rgba EMBLEM{0x06, 0x59, 0x02, 255};
 
 TEST_F(EngineTest, OnePixelPngFillsTheWholeRectangleWithItsColourAndOpacity) {
     const size_t before = children().size();
-    show_png_b64(280, 50, 230, 80, PAINEL_PNG_B64);
+    show_png_b64(280, 50, 230, 80, PANEL_PNG_B64);
     GdkPixbuf* pixbuf = added_pixbuf(before);
     ASSERT_NE(pixbuf, nullptr);
     EXPECT_EQ(position(last_child()), std::make_pair(280, 50));
@@ -118,7 +118,7 @@ TEST_F(EngineTest, SvgIsScaledToTheRectangleWhateverSizeItDeclares) {
 }
 
 TEST_F(EngineTest, LineBrokenBase64GivesTheSameImage) {
-    for (const char* image : {PAINEL_PNG_B64, LOGO_SVG_B64}) {
+    for (const char* image : {PANEL_PNG_B64, LOGO_SVG_B64}) {
         size_t before = children().size();
         show_png_b64(0, 0, 100, 100, image);
         GdkPixbuf* plain = added_pixbuf(before);
@@ -138,12 +138,12 @@ TEST_F(EngineTest, DecodeB64FollowsGlibRules) {
     EXPECT_EQ(decode_b64("aGVsbG8="), (Bytes{'h', 'e', 'l', 'l', 'o'}));
     EXPECT_EQ(decode_b64("aGVs\nbG8=\n"), (Bytes{'h', 'e', 'l', 'l', 'o'}));
     EXPECT_EQ(decode_b64("aGVsbG"), (Bytes{'h', 'e', 'l'}));  // incomplete final group
-    EXPECT_EQ(decode_b64(PAINEL_PNG_B64).size(), 70u);
+    EXPECT_EQ(decode_b64(PANEL_PNG_B64).size(), 70u);
 }
 
 TEST_F(EngineTest, NothingDecodableOrNoImageAddsNoWidget) {
     const size_t before = children().size();
-    const std::string png(reinterpret_cast<const char*>(decode_b64(PAINEL_PNG_B64).data()), 70);
+    const std::string png(reinterpret_cast<const char*>(decode_b64(PANEL_PNG_B64).data()), 70);
     for (const std::string& text : {std::string(), std::string("!!!!"), std::string("===="),
                                     base64_of("plain text, no image"), base64_of("<svg broken"),
                                     base64_of(png.substr(0, 8))}) {
@@ -156,16 +156,16 @@ TEST_F(EngineTest, NothingDecodableOrNoImageAddsNoWidget) {
 
 TEST_F(EngineTest, EmptyRectangleAddsNoWidget) {
     const size_t before = children().size();
-    show_png_b64(0, 0, 0, 80, PAINEL_PNG_B64);
-    show_png_b64(0, 0, 230, -1, PAINEL_PNG_B64);
+    show_png_b64(0, 0, 0, 80, PANEL_PNG_B64);
+    show_png_b64(0, 0, 230, -1, PANEL_PNG_B64);
     show_svg_b64(0, 0, -100, 100, LOGO_SVG_B64);
     EXPECT_EQ(children().size(), before);
 }
 
 TEST_F(EngineTest, EachCallAddsAnotherImageOnTop) {
     const size_t before = children().size();
-    show_png_b64(280, 50, 230, 80, PAINEL_PNG_B64);
-    show_png_b64(280, 50, 230, 80, PAINEL_PNG_B64);
+    show_png_b64(280, 50, 230, 80, PANEL_PNG_B64);
+    show_png_b64(280, 50, 230, 80, PANEL_PNG_B64);
     std::vector<GtkWidget*> all = children();
     ASSERT_EQ(all.size(), before + 2);
     EXPECT_NE(all[before], all[before + 1]);

@@ -3,20 +3,11 @@
 #include <clocale>
 #include <cstdlib>
 
-#include "controller.h"
 #include "facade.h"
 #include "gtk_engine.h"
-
-// The engine calls back into this Controller; it only records the call.
-Controller::Controller() : contador(0) {}
-void Controller::aoClicarNoBotao(std::string label) {
-    ++contador;
-    gtktest::clicks.push_back({this, label});
-}
+#include "toolkit.h"
 
 namespace gtktest {
-
-std::vector<Click> clicks;
 
 std::vector<GtkWidget*> children() {
     std::vector<GtkWidget*> result;
@@ -47,7 +38,6 @@ void EngineTest::SetUp() {
     txts.clear();
     checks.clear();
     controllerGlobal = nullptr;
-    clicks.clear();
 }
 
 namespace {
@@ -67,6 +57,27 @@ public:
 
 }  // namespace
 }  // namespace gtktest
+
+namespace toolkit {
+
+const char* const UNREGISTERED_TEXT = "0";
+const bool EACH_BUTTON_HAS_ITS_OWN_CONTROLLER = false;
+
+void ensure_window() {}  // the environment made it
+Widget last_widget() { return gtktest::last_child(); }
+void click(Widget widget) { gtk_button_clicked(GTK_BUTTON(widget)); }
+void relabel(Widget button, const std::string& label) { gtk_button_set_label(GTK_BUTTON(button), label.c_str()); }
+bool on_screen(Widget widget) { return gtk_widget_get_parent(GTK_WIDGET(widget)) == fixed_container; }
+std::size_t registered_texts() { return txts.size(); }
+std::size_t registered_checks() { return checks.size(); }
+
+std::string shown_text(Widget widget) {
+    if (GTK_IS_LABEL(widget)) return gtk_label_get_text(GTK_LABEL(widget));
+    if (GTK_IS_ENTRY(widget)) return gtk_entry_get_text(GTK_ENTRY(widget));
+    return gtk_button_get_label(GTK_BUTTON(widget));
+}
+
+}  // namespace toolkit
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);

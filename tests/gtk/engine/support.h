@@ -1,5 +1,5 @@
-// Shared by the GTK engine tests: the one window of the test process, the
-// recording Controller and small helpers to look into the fixed container.
+// Shared by the GTK engine tests: the one window of the test process and
+// small helpers to look into the fixed container.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,16 +8,7 @@
 #include <string>
 #include <vector>
 
-class Controller;
-
 namespace gtktest {
-
-// One button click as the Controller received it.
-struct Click {
-    Controller* controller;
-    std::string label;
-};
-extern std::vector<Click> clicks;
 
 // Children of fixed_container in the order they were added.
 std::vector<GtkWidget*> children();
@@ -38,8 +29,8 @@ private:
     bool ok_;
 };
 
-// Every test starts with empty registries, no bound controller and no
-// recorded clicks; widgets of earlier tests stay in the window.
+// Every test starts with empty registries and no bound controller; widgets
+// of earlier tests stay in the window.
 class EngineTest : public ::testing::Test {
 protected:
     void SetUp() override;

