@@ -148,7 +148,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             return 0;
         }
         // Esc: the dialog manager asks for IDCANCEL. Nothing here cancels,
-        // and the window closes only from its close box.
+        // and Esc must not cost the user the window and its report.
         if (wParam == IDCANCEL && lParam == 0) return 0;
         route_command(wParam, lParam);
         return 0;
