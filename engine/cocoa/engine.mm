@@ -22,6 +22,16 @@ std::map<int, NSButton*> checks;
 // Only its address matters: the key that ties a Proxy to its button.
 static NSString* const p_key = @"p_key";
 
+// What is being typed lives in the window's field editor until editing
+// ends; a press reads the inputs, so the typed value is committed to its
+// field first. The field keeps the focus.
+static void commit_typing(NSWindow* window) {
+    NSResponder* responder = [window firstResponder];
+    if (![responder isKindOfClass:[NSText class]] || ![(NSText*)responder isFieldEditor]) return;
+    id edited = [(NSText*)responder delegate];
+    if ([edited isKindOfClass:[NSControl class]]) [(NSControl*)edited validateEditing];
+}
+
 @implementation Proxy
 - (Controller*)ctrl {
     return _ctrl;
@@ -34,6 +44,7 @@ static NSString* const p_key = @"p_key";
 - (void)clicou:(id)sender {
     Controller* controller = [self ctrl];
     if (controller == nullptr) return;
+    commit_typing([sender window]);
     const char* title = [[sender title] UTF8String];
     std::string label = title ? title : "";
     controller->aoClicarNoBotao(label);
@@ -77,6 +88,15 @@ void add_to_key_view_loop(NSView* view) {
     if (!key_views.empty()) [key_views.back() setNextKeyView:view];
     key_views.push_back(view);
     [view setNextKeyView:key_views.front()];
+}
+
+// The window opens ready to type into its first input.
+NSTextField* first_input = nil;
+void focus_if_first_input(NSTextField* field) {
+    if (first_input != nil) return;
+    first_input = field;
+    [win setInitialFirstResponder:field];
+    [win makeFirstResponder:field];
 }
 
 NSView* lookup(int id) {
@@ -214,6 +234,7 @@ void cria_input(int x, int y, int width, int id, std::string text) {
     txts[id] = field;
     name_after_caption(field, [field frame]);
     add_to_key_view_loop(field);
+    focus_if_first_input(field);
 }
 
 void cria_input_numerico(int x, int y, int width, int id, double value) {
@@ -227,6 +248,7 @@ void cria_input_numerico(int x, int y, int width, int id, double value) {
     txts[id] = field;
     name_after_caption(field, [field frame]);
     add_to_key_view_loop(field);
+    focus_if_first_input(field);
 }
 
 void atualiza_texto(int id, std::string text) {

@@ -115,6 +115,9 @@ void cria_input_numerico(int x, int y, int width, int id, double value) {
     gtk_widget_set_size_request(spin, width, 30);
     gtk_entry_set_activates_default(GTK_ENTRY(spin), TRUE);  // Enter presses the window's button
     place_widget(spin, x, y);
+    // The window opens ready to type into its first input, over its value.
+    if (GTK_IS_WINDOW(hJanelaPrincipal) && !gtk_window_get_focus(GTK_WINDOW(hJanelaPrincipal)))
+        gtk_widget_grab_focus(spin);
     txts[id] = spin;
     name_after_caption(spin, x, y);
     add_to_tab_order(spin);

@@ -23,14 +23,54 @@ void render_scalable_at_target(GdkPixbufLoader* loader, int, int, gpointer data)
     }
 }
 
-// A pixbuf of scale x its logical size, shown at its logical size.
-GtkWidget* image_at_scale(GdkPixbuf* pixbuf, int scale) {
-    if (scale <= 1) return gtk_image_new_from_pixbuf(pixbuf);
-    cairo_surface_t* surface = gdk_cairo_surface_create_from_pixbuf(pixbuf, scale, nullptr);
-    GtkWidget* image = gtk_image_new_from_surface(surface);
-    cairo_surface_destroy(surface);
-    return image;
+// What an image is made from, kept with it to draw it again when the
+// window's scale changes (a move to a monitor of another scale).
+struct ImageSource {
+    std::vector<unsigned char> bytes;
+    int width, height;
+    int scale;  // device pixels per logical pixel it is drawn at
+};
+
+// The picture at `scale` device pixels per logical pixel, exactly
+// width x height logical pixels; null when no loader can read the bytes.
+GdkPixbuf* render(const ImageSource& source, int scale) {
+    // No format named: the loader recognises PNG or SVG from the bytes.
+    GdkPixbufLoader* loader = gdk_pixbuf_loader_new();
+    TargetSize target{source.width * scale, source.height * scale};
+    g_signal_connect(loader, "size-prepared", G_CALLBACK(render_scalable_at_target), &target);
+    gdk_pixbuf_loader_write(loader, source.bytes.data(), source.bytes.size(), nullptr);
+    gdk_pixbuf_loader_close(loader, nullptr);
+    GdkPixbuf* pixbuf = gdk_pixbuf_loader_get_pixbuf(loader);
+    // Whatever size the loader gave, the image is exactly width x height.
+    GdkPixbuf* scaled =
+        pixbuf ? gdk_pixbuf_scale_simple(pixbuf, target.width, target.height, GDK_INTERP_BILINEAR) : nullptr;
+    g_object_unref(loader);
+    return scaled;
 }
+
+// Shows a pixbuf of scale x its logical size at its logical size.
+void set_picture(GtkImage* image, GdkPixbuf* pixbuf, int scale) {
+    if (scale <= 1) {
+        gtk_image_set_from_pixbuf(image, pixbuf);
+        return;
+    }
+    cairo_surface_t* surface = gdk_cairo_surface_create_from_pixbuf(pixbuf, scale, nullptr);
+    gtk_image_set_from_surface(image, surface);
+    cairo_surface_destroy(surface);
+}
+
+void on_scale_changed(GtkWidget* image, GParamSpec*, gpointer data) {
+    auto* source = static_cast<ImageSource*>(data);
+    const int scale = gtk_widget_get_scale_factor(image);
+    if (scale == source->scale) return;
+    if (GdkPixbuf* pixbuf = render(*source, scale)) {
+        set_picture(GTK_IMAGE(image), pixbuf, scale);
+        g_object_unref(pixbuf);
+        source->scale = scale;
+    }
+}
+
+void forget_source(gpointer data, GClosure*) { delete static_cast<ImageSource*>(data); }
 
 }  // namespace
 
@@ -45,29 +85,22 @@ std::vector<unsigned char> decode_b64(const std::string& text) {
 
 void show_png_b64(int x, int y, int width, int height, std::string base64) {
     if (width <= 0 || height <= 0) return;  // nothing to scale to
-    std::vector<unsigned char> bytes = decode_b64(base64);
-    if (bytes.empty()) return;
-
+    auto* source = new ImageSource{decode_b64(base64), width, height, 1};
     // On a scaled display (GDK_SCALE=2) the picture is made at the device
     // pixels it covers and shown at width x height logical pixels, as sharp
     // as the text beside it.
-    const int scale = gtk_widget_get_scale_factor(fixed_container);
-
-    // No format named: the loader recognises PNG or SVG from the bytes.
-    GdkPixbufLoader* loader = gdk_pixbuf_loader_new();
-    TargetSize target{width * scale, height * scale};
-    g_signal_connect(loader, "size-prepared", G_CALLBACK(render_scalable_at_target), &target);
-    gdk_pixbuf_loader_write(loader, bytes.data(), bytes.size(), nullptr);
-    gdk_pixbuf_loader_close(loader, nullptr);
-    if (GdkPixbuf* pixbuf = gdk_pixbuf_loader_get_pixbuf(loader)) {
-        // Whatever size the loader gave, the image is exactly width x height.
-        GdkPixbuf* scaled = gdk_pixbuf_scale_simple(pixbuf, target.width, target.height, GDK_INTERP_BILINEAR);
-        if (scaled) {
-            place_widget(image_at_scale(scaled, scale), x, y);
-            g_object_unref(scaled);
-        }
+    source->scale = gtk_widget_get_scale_factor(fixed_container);
+    GdkPixbuf* pixbuf = source->bytes.empty() ? nullptr : render(*source, source->scale);
+    if (!pixbuf) {
+        delete source;
+        return;
     }
-    g_object_unref(loader);
+    GtkWidget* image = gtk_image_new();
+    set_picture(GTK_IMAGE(image), pixbuf, source->scale);
+    g_object_unref(pixbuf);
+    g_signal_connect_data(image, "notify::scale-factor", G_CALLBACK(on_scale_changed), source, forget_source,
+                          GConnectFlags(0));
+    place_widget(image, x, y);
 }
 
 void show_svg_b64(int x, int y, int width, int height, std::string base64) {

@@ -31,10 +31,11 @@ constexpr DWORD BUTTON_STYLE = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBU
 static_assert(MAIN_STYLE == 0x10CF0000 && LABEL_STYLE == 0x50000000 && OUTPUT_AREA_STYLE == 0x50A10844 &&
               INPUT_STYLE == 0x50810080 && CHECKBOX_STYLE == 0x50010003 && BUTTON_STYLE == 0x50010001);
 
-// The push button Enter presses, and the control that had the focus when
-// the window was last left.
+// The push button Enter presses, and the control that gets the focus when
+// the window is activated: the first input at first, then whichever control
+// had it when the window was last left.
 HWND default_button = nullptr;
-HWND focus_when_left = nullptr;
+HWND focus_on_activate = nullptr;
 WNDPROC edit_procedure = nullptr;
 
 const HBRUSH FACE_BRUSH = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
@@ -61,10 +62,13 @@ HWND lookup(const std::map<int, HWND>& registry, int id) {
 }
 
 // The read-only report keeps every key but Tab, which moves the focus on
-// (a multi-line edit would otherwise take it as text).
+// (a multi-line edit would otherwise take it as text), and Esc: a multi-line
+// edit driven by the dialog manager answers Esc by closing its parent.
 LRESULT CALLBACK OutputAreaProc(HWND area, UINT message, WPARAM wParam, LPARAM lParam) {
+    if ((message == WM_KEYDOWN || message == WM_CHAR) && wParam == VK_ESCAPE) return 0;
     LRESULT result = CallWindowProcW(edit_procedure, area, message, wParam, lParam);
     if (message == WM_GETDLGCODE && wParam == VK_TAB) result &= ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
+    if (message == WM_GETDLGCODE && wParam == VK_ESCAPE) result &= ~(DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);
     return result;
 }
 
@@ -102,11 +106,13 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     }
     case WM_ACTIVATE:
-        // Coming back to the window puts the focus where it was, as a dialog does.
+        // Coming back to the window puts the focus where it was, as a dialog
+        // does; not while minimised, where no control can take keys.
         if (LOWORD(wParam) == WA_INACTIVE) {
-            focus_when_left = GetFocus();
-        } else if (focus_when_left && IsChild(window, focus_when_left)) {
-            SetFocus(focus_when_left);
+            HWND focus = GetFocus();
+            if (focus && IsChild(window, focus)) focus_on_activate = focus;
+        } else if (HIWORD(wParam) == 0 && focus_on_activate && IsChild(window, focus_on_activate)) {
+            SetFocus(focus_on_activate);
             return 0;
         }
         return DefWindowProcW(window, message, wParam, lParam);
@@ -114,11 +120,15 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return 1;  // WM_PAINT fills the background
     case WM_COMMAND:
         // Enter in an input: the dialog manager asks for IDOK, as it does
-        // of a window with no default id of its own.
-        if (wParam == IDOK && lParam == 0 && default_button) {
-            SendMessageW(default_button, BM_CLICK, 0, 0);
+        // of a window with no default id of its own. The button is pressed
+        // as a click presses it, but the focus stays where the user types.
+        if (wParam == IDOK && lParam == 0) {
+            if (default_button) route_command(MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(default_button));
             return 0;
         }
+        // Esc: the dialog manager asks for IDCANCEL. Nothing here cancels,
+        // and Esc must not cost the user the window and its report.
+        if (wParam == IDCANCEL && lParam == 0) return 0;
         route_command(wParam, lParam);
         return 0;
     case WM_CTLCOLOREDIT: {
@@ -164,7 +174,14 @@ void escreve_texto(std::string text, int size, int x, int y, bool bold) {
 
 void cria_input(int x, int y, int width, int id, std::string text) {
     if (!g_hMain) return;
-    g_txts[id] = create_control(L"EDIT", text, INPUT_STYLE, x, y, width, 24, id, L"Segoe UI", 14, false);
+    HWND input = create_control(L"EDIT", text, INPUT_STYLE, x, y, width, 24, id, L"Segoe UI", 14, false);
+    g_txts[id] = input;
+    // The window opens ready to type into its first input, over its value.
+    if (input && !focus_on_activate) {
+        focus_on_activate = input;
+        SendMessageW(input, EM_SETSEL, 0, -1);
+        if (GetActiveWindow() == g_hMain) SetFocus(input);
+    }
 }
 
 void cria_input_numerico(int x, int y, int width, int id, double value) {

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Starts calc-cocoa (inside with-xvfb and gnustep-session), presses its button
-# with a synthesised pointer click, checks that the output area changed, then
-# clicks the window's close box and expects the process to end with status 0.
+# with a synthesised pointer click, checks that the output area changed, types
+# a new value into input 11 from the keyboard and presses Return, then clicks
+# the window's close box and expects the process to end with status 0.
 #   click_and_close.sh path/to/calc-cocoa
-# With CALC_COCOA_SCREENSHOT=file.png it also saves the window after the click.
+# With CALC_COCOA_SCREENSHOT=file.png it also saves the window after Return.
 set -u
 program=$1
 work=$(mktemp -d)
@@ -41,7 +42,7 @@ click() {
 }
 # Output area: content (20, 120) 300 x 200, bottom-left origin.
 area="280x180+$((left + 30))+$((top + 620 - 120 - 200 + 10))"
-snap() { import -window root -crop "$area" +repage "$work/$1.png"; }
+snap() { import -window root -crop "${2:-$area}" +repage "$work/$1.png"; }
 
 # The empty area is drawn (white) and settled before the click.
 settled=""
@@ -67,19 +68,21 @@ for _ in $(seq 50); do
 done
 [ "$changed" -gt 100 ] 2>/dev/null || fail "the output area did not change after the click ($changed pixels)"
 
-# Return in input 11 (content (260, 505), 80 x 24) presses the button: the
-# report's number changes, so any changed pixel counts.
-click $((left + 290)) $((top + 620 - 505 - 12))
+# The keyboard alone: input 10 has had the focus since the window opened (the
+# pointer click takes none), Tab moves it to input 11 and selects its text,
+# 50 replaces 8.32 and Return presses the button. Below its heading (number
+# and time) the report must differ from the first one.
+body="260x150+$((left + 40))+$((top + 620 - 120 - 200 + 25))"
 sleep 0.3
-snap report1
-xdotool key --clearmodifiers End Return
+snap report1 "$body"
+xdotool key --clearmodifiers Tab 5 0 Return
 for _ in $(seq 50); do
   sleep 0.2
-  snap again
+  snap again "$body"
   returned=$(compare -metric AE "$work/report1.png" "$work/again.png" null: 2>&1)
   [ "${returned%% *}" -gt 0 ] 2>/dev/null && break
 done
-[ "${returned%% *}" -gt 0 ] 2>/dev/null || fail "Return in input 11 did not press the button"
+[ "${returned%% *}" -gt 0 ] 2>/dev/null || fail "Tab, 50 and Return did not give a report of the new value"
 
 # The README's picture: CALC_COCOA_SCREENSHOT=docs/calc-cocoa.png
 if [ -n "${CALC_COCOA_SCREENSHOT:-}" ]; then
@@ -96,5 +99,5 @@ status=$?
 if grep -q -E 'autorelease called without pool|Failed to determine offsets' "$work/err.txt"; then
   fail "calc-cocoa printed known noise"
 fi
-echo "clicked (output area changed in $changed pixels), Return pressed it again (${returned%% *}), closed: status 0"
+echo "clicked (output area changed in $changed pixels), typed and Return pressed it again (${returned%% *}), closed: status 0"
 rm -rf "$work"

@@ -300,12 +300,18 @@ int wmain(int argc, wchar_t** argv) {
         check_eq(accessible_name(cost), L"Custo Arrendamento ($/10.000m\u00B2/month):", L"name of input 12");
         check_eq(accessible_name(output), L"Simulation:", L"name of area 500");
 
-        // Tab from input 10 walks the rest in reading order; Shift+Tab goes back.
+        // Input 10 has the focus from the start. Tab from there walks the rest
+        // in reading order; Shift+Tab goes back. Esc, in an input or in the
+        // report, leaves the window open.
+        check(focus_reaches(main, emission), L"input 10 has the focus at start");
+        press_key(VK_ESCAPE);
         mouse_click(emission);
         for (HWND next : {percent, cost, adult, button, output}) {
             press_key(VK_TAB);
             check(focus_reaches(main, next), L"Tab focuses control " + std::to_wstring(GetDlgCtrlID(next)));
         }
+        press_key(VK_ESCAPE);
+        check(WaitForSingleObject(pi.hProcess, 500) == WAIT_TIMEOUT, L"still running after Esc in input 10 and the report");
         press_key(VK_TAB, VK_SHIFT);
         check(focus_reaches(main, button), L"Shift+Tab from the output area focuses the button");
 
@@ -335,13 +341,18 @@ int wmain(int argc, wchar_t** argv) {
         SendMessageW(button, BM_CLICK, 0, 0);
         check_report(text_of(output), 4, true, L"1000", L"  8.32abc", L"75.5", L"99.840000");
 
-        // Enter in an input presses the button, once.
+        // Enter in an input presses the button, once, and the next digit
+        // typed still goes into that input.
         mouse_click(percent);
         set_text(percent, L"7");
         press_key(VK_RETURN);
         check_report(changed_text(output, text_of(output)), 5, true, L"1000", L"7", L"75.5", L"84.000000");
+        check(focus_reaches(main, percent), L"input 11 keeps the focus after Enter");
+        press_key(VK_END);
+        press_key('5');
+        check_eq(changed_text(percent, L"7"), L"75", L"input 11 after Enter and a digit");
         SendMessageW(button, BM_CLICK, 0, 0);
-        check_report(text_of(output), 6, true, L"1000", L"7", L"75.5", L"84.000000");
+        check_report(text_of(output), 6, true, L"1000", L"75", L"75.5", L"900.000000");
     }
 
     if (main) PostMessageW(main, WM_CLOSE, 0, 0);

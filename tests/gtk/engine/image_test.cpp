@@ -8,6 +8,8 @@
 #include "images.h"
 #include "support.h"
 
+#include <gdk/gdkx.h>  // after gtest: X11 defines None and Bool
+
 using namespace gtktest;
 
 namespace {
@@ -170,4 +172,23 @@ TEST_F(EngineTest, EachCallAddsAnotherImageOnTop) {
     ASSERT_EQ(all.size(), before + 2);
     EXPECT_NE(all[before], all[before + 1]);
     EXPECT_EQ(position(all[before]), position(all[before + 1]));
+}
+
+// LeakSanitizer's switches, present only in a sanitizer build.
+extern "C" void __lsan_disable() __attribute__((weak));
+extern "C" void __lsan_enable() __attribute__((weak));
+
+TEST_F(EngineTest, LogoIsDrawnAgainWhenTheWindowsScaleChanges) {
+    show_svg_b64(345, 350, 100, 100, LOGO_SVG_B64);
+    GtkWidget* image = last_child();
+    if (__lsan_disable) __lsan_disable();  // GDK drops the list of windows it rescales unfreed
+    gdk_x11_display_set_window_scale(gdk_display_get_default(), 2);  // as on a move to a 200 % monitor
+    if (__lsan_enable) __lsan_enable();
+    for (int i = 0; i < 300 && gtk_image_get_storage_type(GTK_IMAGE(image)) != GTK_IMAGE_SURFACE; ++i, g_usleep(10000))
+        while (gtk_events_pending()) gtk_main_iteration();
+    ASSERT_EQ(gtk_image_get_storage_type(GTK_IMAGE(image)), GTK_IMAGE_SURFACE);
+    cairo_surface_t* surface = nullptr;
+    g_object_get(image, "surface", &surface, nullptr);
+    EXPECT_EQ(cairo_image_surface_get_width(surface), 200);  // device pixels, shown at 100 x 100
+    cairo_surface_destroy(surface);
 }
