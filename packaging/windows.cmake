@@ -35,35 +35,41 @@ find_program(CALC_STRIP NAMES ${CMAKE_CXX_COMPILER_TARGET}-strip x86_64-w64-ming
 
 add_custom_command(OUTPUT ${staged}/calc-win32.exe
   COMMAND ${CMAKE_COMMAND} -E make_directory ${staged}
-  COMMAND ${CALC_STRIP} -o ${staged}/calc-win32.exe $<TARGET_FILE:calc-win32>
+  # Links carry no time stamp; strip would add one (SOURCE_DATE_EPOCH or now).
+  COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=0 ${CALC_STRIP} -o ${staged}/calc-win32.exe $<TARGET_FILE:calc-win32>
   DEPENDS calc-win32 VERBATIM)
 configure_file(${windows}/README.txt.in ${staged}/README.txt @ONLY NEWLINE_STYLE CRLF)
 
 # calc_msi(<output> <version>): the MSI of this build's .exe, stating
-# <version>; tests make a later version to try the upgrade.
+# <version>; tests make a later version to try the upgrade. Its product code
+# is derived from the upgrade code and the version: a rebuild of one version
+# is the same product (one entry in Programs and Features), every new
+# version a new one that replaces it.
 function(calc_msi output version)
   # The MSI's texts are in code page 1252, which has no subscript two.
   string(REPLACE "₂" "2" summary "${CALC_SUMMARY}")
+  string(UUID product_code NAMESPACE ${CALC_MSI_UPGRADE_CODE} NAME "${CALC_PACKAGE_NAME}-${version}" TYPE SHA1 UPPER)
   add_custom_command(OUTPUT ${output}
-    # wixl takes sources relative to the folder it runs in.
-    COMMAND ${CMAKE_COMMAND} -E copy ${CALC_WIN32_ICO} ${CALC_WIN32_STAGE}/calc-win32.ico
-    COMMAND ${CALC_WIXL} --arch x64 --output ${output}
+    COMMAND ${windows}/make-msi ${output} ${windows}/orvalento.wxs ${CALC_WIN32_STAGE}/calc-win32.exe
+            ${CALC_WIN32_ICO} ${PROJECT_VERSION}.0
             -D ProductName=${CALC_PRODUCT_NAME} -D Version=${version} -D Publisher=${CALC_PUBLISHER}
-            -D UpgradeCode=${CALC_MSI_UPGRADE_CODE} -D Summary=${summary}
-            -D Exe=calc-win32.exe -D Icon=calc-win32.ico ${windows}/orvalento.wxs
-    WORKING_DIRECTORY ${CALC_WIN32_STAGE}
-    DEPENDS ${windows}/orvalento.wxs ${CALC_WIN32_STAGE}/calc-win32.exe ${CALC_WIN32_ICO}
+            -D UpgradeCode=${CALC_MSI_UPGRADE_CODE} -D ProductCode=${product_code} -D Summary=${summary}
+    DEPENDS ${windows}/orvalento.wxs ${windows}/make-msi ${CALC_WIN32_STAGE}/calc-win32.exe ${CALC_WIN32_ICO}
     COMMENT "Making ${output}" VERBATIM)
 endfunction()
 calc_msi(${CALC_MSI} ${PROJECT_VERSION})
 
-# Unpacks into one folder named like the zip.
+# Unpacks into one folder named like the zip. Fixed times (DOS times are
+# local: TZ=UTC), modes and order, no extra fields: the same bytes each time.
 set(zip_dir ${CALC_PACKAGE_NAME}-${PROJECT_VERSION}-win64)
 add_custom_command(OUTPUT ${CALC_ZIP}
-  COMMAND ${CMAKE_COMMAND} -E rm -rf ${staged}/zip
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${staged}/zip ${CALC_ZIP}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${staged}/zip/${zip_dir}
   COMMAND ${CMAKE_COMMAND} -E copy calc-win32.exe README.txt ${staged}/zip/${zip_dir}
-  COMMAND ${CMAKE_COMMAND} -E chdir ${staged}/zip ${CMAKE_COMMAND} -E tar cf ${CALC_ZIP} --format=zip ${zip_dir}
+  COMMAND sh -c "chmod 755 \"$1\" && chmod 644 \"$1\"/* && touch -d @\${SOURCE_DATE_EPOCH:-0} \"$1\" \"$1\"/*"
+          - ${staged}/zip/${zip_dir}
+  COMMAND ${CMAKE_COMMAND} -E chdir ${staged}/zip ${CMAKE_COMMAND} -E env TZ=UTC
+          zip -q -X ${CALC_ZIP} ${zip_dir}/ ${zip_dir}/README.txt ${zip_dir}/calc-win32.exe
   WORKING_DIRECTORY ${staged}
   DEPENDS ${staged}/calc-win32.exe ${staged}/README.txt
   COMMENT "Making ${CALC_ZIP}" VERBATIM)

@@ -1,13 +1,14 @@
 // calc-win32 as the MSI leaves it, seen from inside Windows (here Wine):
 //   msi_check installed PRODUCT PUBLISHER FILE_VERSION ENTRY_VERSION
 //     the .exe under Program Files carries its version, name and icon and
-//     opens its window; the Start-menu shortcut is there; Programs and
-//     Features has exactly one entry, of ENTRY_VERSION, with an icon.
+//     opens its window; the Start-menu shortcut points at that .exe;
+//     Programs and Features has exactly one entry, of ENTRY_VERSION, with an icon.
 //   msi_check removed PRODUCT
 //     no file, folder, shortcut or uninstall entry is left.
 #include <windows.h>
 #include <msi.h>
 #include <shlobj.h>
+#include <shobjidl.h>
 
 #include <cstdio>
 #include <string>
@@ -67,7 +68,21 @@ static std::wstring version_text(const std::vector<char>& info, const std::wstri
     return VerQueryValueW(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &length) ? value : L"";
 }
 
-// Starts the program, waits for its window, closes it as a user would.
+// Where a shortcut leads: an advertised one names no file, only a feature.
+static std::wstring shortcut_target(const std::wstring& lnk) {
+    wchar_t path[MAX_PATH] = L"";
+    IShellLinkW* link = nullptr;
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link)))) {
+        if (SUCCEEDED(link->QueryInterface(IID_PPV_ARGS(&file))) && SUCCEEDED(file->Load(lnk.c_str(), STGM_READ)))
+            link->GetPath(path, MAX_PATH, nullptr, SLGP_RAWPATH);
+        if (file) file->Release();
+        link->Release();
+    }
+    return path;
+}
+
+// Starts the program, waits until its window is shown, closes it as a user would.
 static void opens_and_closes(const std::wstring& exe) {
     STARTUPINFOW si{};
     si.cb = sizeof si;
@@ -75,8 +90,11 @@ static void opens_and_closes(const std::wstring& exe) {
     std::wstring line = L"\"" + exe + L"\"";
     expect(CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi),
            L"the installed program does not start");
-    HWND window = nullptr;  // the session runs no other calc-win32
-    for (int i = 0; pi.hProcess && i < 300 && !(window = FindWindowW(L"WinAppClass", nullptr)); ++i) Sleep(100);
+    // The window exists before it is shown: wait for both (the session runs
+    // no other calc-win32).
+    HWND window = nullptr;
+    for (ULONGLONG deadline = GetTickCount64() + 30000; pi.hProcess && GetTickCount64() < deadline; Sleep(100))
+        if ((window = FindWindowW(L"WinAppClass", nullptr)) && IsWindowVisible(window)) break;
     expect(window && IsWindowVisible(window), L"the installed program shows no window");
     if (!pi.hProcess) return;
     if (window) PostMessageW(window, WM_CLOSE, 0, 0);
@@ -91,11 +109,13 @@ static void opens_and_closes(const std::wstring& exe) {
 int wmain(int argc, wchar_t** argv) {
     std::wstring mode = argc > 2 ? argv[1] : L"", product = argc > 2 ? argv[2] : L"";
     if (!((mode == L"installed" && argc == 6) || (mode == L"removed" && argc == 3))) return 2;
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     std::wstring folder = known_folder(FOLDERID_ProgramFiles) + L"\\" + product;
     std::wstring exe = folder + L"\\calc-win32.exe";
     // The all-users Start menu; Wine puts a per-machine shortcut into the user's.
-    bool shortcut = exists(known_folder(FOLDERID_CommonPrograms) + L"\\" + product + L".lnk") ||
-                    exists(known_folder(FOLDERID_Programs) + L"\\" + product + L".lnk");
+    std::wstring lnk = known_folder(FOLDERID_CommonPrograms) + L"\\" + product + L".lnk";
+    if (!exists(lnk)) lnk = known_folder(FOLDERID_Programs) + L"\\" + product + L".lnk";
+    bool shortcut = exists(lnk);
     auto entries = uninstall_entries(product);
 
     if (mode == L"removed") {
@@ -106,6 +126,11 @@ int wmain(int argc, wchar_t** argv) {
         std::wstring publisher = argv[3], file_version = argv[4], entry_version = argv[5];
         expect(exists(exe), L"not installed: " + exe);
         expect(shortcut, L"no Start-menu shortcut " + product);
+        if (shortcut) {
+            std::wstring target = shortcut_target(lnk);
+            expect(CompareStringOrdinal(target.c_str(), -1, exe.c_str(), -1, TRUE) == CSTR_EQUAL,
+                   L"the shortcut leads to \"" + target + L"\", not " + exe);
+        }
         expect(entries.size() == 1, L"Programs and Features lists " + product + L" " +
                                         std::to_wstring(entries.size()) + L" times");
         for (const Entry& e : entries) {
