@@ -8,8 +8,9 @@
 #include <objidl.h>
 #include <d2d1_3.h>
 
-#include <cstring>
 #include <type_traits>
+
+#include "vtable_slot.h"
 
 #pragma push_macro("__CRT_UUID_DECL")
 #undef __CRT_UUID_DECL
@@ -86,17 +87,6 @@ constexpr sys_t<decltype(our_draw)> their_draw = &::ID2D1DeviceContext5::DrawSvg
 constexpr sys_t<decltype(our_viewport)> their_viewport = &::ID2D1SvgDocument::SetViewportSize;
 constexpr sys_t<decltype(our_root)> their_root = &::ID2D1SvgDocument::GetRoot;
 constexpr sys_t<OurGetPod> their_get_pod = &::ID2D1SvgElement::GetAttributeValue;
-
-// GCC's ABI on Windows too: a pointer to a virtual member function holds
-// 1 + the byte offset of its vtable entry.
-template <typename F>
-long slot_of(F member) {
-    static_assert(sizeof(F) == 2 * sizeof(void*), "unexpected member pointer layout");
-    std::ptrdiff_t raw[2];
-    std::memcpy(raw, &member, sizeof raw);
-    EXPECT_EQ(raw[0] % static_cast<std::ptrdiff_t>(sizeof(void*)), 1) << "not a virtual function";
-    return static_cast<long>((raw[0] - 1) / static_cast<std::ptrdiff_t>(sizeof(void*)));
-}
 
 TEST(D2dSystemHeader, CalledMethodsSitInTheSystemsSlots) {
     EXPECT_EQ(slot_of(our_create), slot_of(their_create)) << "CreateSvgDocument";

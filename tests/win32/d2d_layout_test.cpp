@@ -4,22 +4,10 @@
 // Windows SDK's binary order.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "d2d_svg.h"
+#include "vtable_slot.h"
 
 namespace {
-
-// Itanium C++ ABI, which GCC uses on Windows too: a pointer to a virtual
-// member function stores 1 + the byte offset of its vtable entry.
-template <typename F>
-long slot_of(F member) {
-    static_assert(sizeof(F) == 2 * sizeof(void*), "unexpected member pointer layout");
-    std::ptrdiff_t raw[2];
-    std::memcpy(raw, &member, sizeof raw);
-    EXPECT_EQ(raw[0] % static_cast<std::ptrdiff_t>(sizeof(void*)), 1) << "not a virtual function";
-    return static_cast<long>((raw[0] - 1) / static_cast<std::ptrdiff_t>(sizeof(void*)));
-}
 
 TEST(D2dSlots, BaseInterfacesFromMingw) {
     // IUnknown 0-2, ID2D1Resource 3, ID2D1RenderTarget 4-56, ID2D1DeviceContext 57-91.
