@@ -32,11 +32,11 @@ void BM_build_report(benchmark::State& state) {
 }
 BENCHMARK(BM_build_report)->Arg(0)->Arg(1);
 
-void BM_comp_anual(benchmark::State& state) {
+void BM_annual_figure(benchmark::State& state) {
     const std::string text = state.range(0) ? "8.320000" : "abc";
     for (auto _ : state) benchmark::DoNotOptimize(annual_figure(text));
 }
-BENCHMARK(BM_comp_anual)->Arg(1)->Arg(0);
+BENCHMARK(BM_annual_figure)->Arg(1)->Arg(0);
 
 // pega_input x3, verifica_checkbox, the clock, the report, atualiza_texto.
 void BM_press_recording_engine(benchmark::State& state) {

@@ -189,6 +189,7 @@ void cria_janela(int width, int height, int x, int y) {
                                       styleMask:style
                                         backing:NSBackingStoreBuffered
                                           defer:NO];
+    first_input = nil;  // the new window's first input takes the focus
     [win makeKeyAndOrderFront:nil];
 }
 

@@ -164,6 +164,9 @@ void cria_janela(int width, int height, int x, int y) {
 
     g_hMain = CreateWindowExW(0, CLASS_NAME, WINDOW_TITLE, MAIN_STYLE, x, y, width, height, nullptr, nullptr, g_hInst,
                               nullptr);
+    // A new window starts with its own first input and default button.
+    focus_on_activate = nullptr;
+    default_button = nullptr;
     ensure_gdiplus_started();
 }
 

@@ -1,16 +1,15 @@
-# calc-cocoa on macOS (AppKit): the core's tests, the engine and report tests
-# once per locale as on GNUstep (compat_test.mm and the session scripts are
+# calc-cocoa on macOS (AppKit): the engine tests with the facade's contract
+# and the report tests, once per locale as on GNUstep (compat_test.mm and the session scripts are
 # GNUstep's own), and the built app pressed through the accessibility API.
 # A number formatter takes its locale from the AppleLocale default, given on
 # the command line; NSLog writes to a redirected stderr only when forced.
-add_subdirectory(${PROJECT_SOURCE_DIR}/tests/core ${CMAKE_CURRENT_BINARY_DIR}/core)
-find_package(GTest REQUIRED)
-
+enable_language(OBJCXX)
 add_library(cocoa_test_support STATIC test_support.mm)
 target_link_libraries(cocoa_test_support PUBLIC calc_engine_cocoa GTest::gtest)
-add_executable(cocoa_engine_tests engine_test.mm recording_controller.cpp)
-target_include_directories(cocoa_engine_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(cocoa_engine_tests PRIVATE cocoa_test_support calc_engine_cocoa calc_core_cocoa)
+# The engine with the facade's contract, the recording Controller in place
+# of the core's (tests/core runs the core itself).
+add_executable(cocoa_engine_tests engine_test.mm)
+target_link_libraries(cocoa_engine_tests PRIVATE cocoa_test_support calc_contract_tests)
 add_executable(cocoa_report_tests report_test.mm)
 target_link_libraries(cocoa_report_tests PRIVATE cocoa_test_support calc_engine_cocoa calc_core_cocoa)
 
