@@ -56,6 +56,18 @@ void on_button_clicked(GtkWidget* widget, gpointer /*user_data*/) {
     controllerGlobal->aoClicarNoBotao(label ? label : "");
 }
 
+// Enter in a spin button first turns its text into its value, which writes
+// the text anew and puts the caret at the start: the next key would land in
+// front of the number. The caret goes back where the user left it.
+void remember_caret(GtkEditable* spin, gpointer) {
+    g_object_set_data(G_OBJECT(spin), "calc-caret", GINT_TO_POINTER(gtk_editable_get_position(spin) + 1));
+}
+
+void restore_caret(GtkEditable* spin, gpointer) {
+    int caret = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(spin), "calc-caret")) - 1;
+    if (caret >= 0) gtk_editable_set_position(spin, caret);  // clamped to the text by GTK
+}
+
 // Both output widgets: a flush-left label of a fixed size, reachable by id.
 // Its text can be selected and copied; it comes last in the Tab order.
 int output_label(const char* text, int x, int y, int width, int height, int id) {
@@ -114,6 +126,8 @@ void cria_input_numerico(int x, int y, int width, int id, double value) {
     GtkWidget* spin = gtk_spin_button_new(adjustment, 0.1, 2);
     gtk_widget_set_size_request(spin, width, 30);
     gtk_entry_set_activates_default(GTK_ENTRY(spin), TRUE);  // Enter presses the window's button
+    g_signal_connect(spin, "activate", G_CALLBACK(remember_caret), nullptr);
+    g_signal_connect_after(spin, "activate", G_CALLBACK(restore_caret), nullptr);
     place_widget(spin, x, y);
     // The window opens ready to type into its first input, over its value.
     if (GTK_IS_WINDOW(hJanelaPrincipal) && !gtk_window_get_focus(GTK_WINDOW(hJanelaPrincipal)))

@@ -72,6 +72,11 @@ LRESULT CALLBACK OutputAreaProc(HWND area, UINT message, WPARAM wParam, LPARAM l
     return result;
 }
 
+bool is_edit(HWND control) {
+    wchar_t cls[8] = {};
+    return control && GetClassNameW(control, cls, 8) && _wcsicmp(cls, L"Edit") == 0;
+}
+
 // A click on a push button reaches the controller with the button's caption;
 // checkboxes and edit notifications do not.
 void route_command(WPARAM wParam, LPARAM lParam) {
@@ -138,10 +143,18 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
     }
     case WM_CTLCOLORSTATIC: {
-        // Labels draw over the panel without hiding it.
         HDC dc = reinterpret_cast<HDC>(wParam);
-        SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, RGB(0, 0, 0));
+        // The read-only report scrolls and shows selections: both need its
+        // background erased, or old lines and highlights stay on screen. It
+        // lies on the plain face, so the face colour looks the same as none.
+        if (is_edit(reinterpret_cast<HWND>(lParam))) {
+            SetBkMode(dc, OPAQUE);
+            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        }
+        // Labels draw over the panel without hiding it.
+        SetBkMode(dc, TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
     }
     default:

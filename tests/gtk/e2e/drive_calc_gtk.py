@@ -540,6 +540,9 @@ def main():
         # Enter in an input presses the button, once: the next click is the next report.
         session.type_into(11, "7", leave_with_tab=False)
         session.press_expecting(adult=True, key="Return", monthly="COMPENSAR: " + session.printf(7.0))
+        # The next digit goes where the caret was, after the 7, not before it.
+        xdotool("type", "--", "5")
+        session.press_expecting(adult=True, key="Return", monthly="COMPENSAR: " + session.printf(75.0))
         session.copy_report()
         session.press(adult=True)
         check_gl_unloaded(session)
