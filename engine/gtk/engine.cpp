@@ -3,6 +3,7 @@
 #include "gtk_engine.h"
 
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "caption_rule.h"
@@ -58,14 +59,25 @@ void on_button_clicked(GtkWidget* widget, gpointer /*user_data*/) {
 
 // Enter in a spin button first turns its text into its value, which writes
 // the text anew and puts the caret at the start: the next key would land in
-// front of the number. The caret goes back where the user left it.
+// front of the number. The caret (or selection) goes back where it was;
+// when the text stayed the same, GTK left both alone.
+struct EditState {
+    std::string text;
+    int start = 0, end = 0;
+};
+
 void remember_caret(GtkEditable* spin, gpointer) {
-    g_object_set_data(G_OBJECT(spin), "calc-caret", GINT_TO_POINTER(gtk_editable_get_position(spin) + 1));
+    auto* state = new EditState{gtk_entry_get_text(GTK_ENTRY(spin))};
+    gtk_editable_get_selection_bounds(spin, &state->start, &state->end);
+    g_object_set_data_full(G_OBJECT(spin), "calc-edit-state", state,
+                           [](gpointer data) { delete static_cast<EditState*>(data); });
 }
 
 void restore_caret(GtkEditable* spin, gpointer) {
-    int caret = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(spin), "calc-caret")) - 1;
-    if (caret >= 0) gtk_editable_set_position(spin, caret);  // clamped to the text by GTK
+    auto* state = static_cast<EditState*>(g_object_get_data(G_OBJECT(spin), "calc-edit-state"));
+    if (state && state->text != gtk_entry_get_text(GTK_ENTRY(spin)))
+        gtk_editable_select_region(spin, state->start, state->end);  // clamped to the text by GTK
+    g_object_set_data(G_OBJECT(spin), "calc-edit-state", nullptr);
 }
 
 // Both output widgets: a flush-left label of a fixed size, reachable by id.

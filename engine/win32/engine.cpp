@@ -240,7 +240,8 @@ void cria_webview(std::string, int, int, int, int) {}
 void atualiza_texto(int id, std::string text) {
     HWND control = lookup(g_txts, id);
     if (!control) return;
-    // The controls draw their text on a hollow brush: clear the old text first.
+    // Labels and the one-line output draw their text on a hollow brush:
+    // clear the old text first.
     RECT rect;
     GetClientRect(control, &rect);
     if (HDC dc = GetDC(control)) {

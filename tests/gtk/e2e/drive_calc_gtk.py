@@ -543,6 +543,11 @@ def main():
         # The next digit goes where the caret was, after the 7, not before it.
         xdotool("type", "--", "5")
         session.press_expecting(adult=True, key="Return", monthly="COMPENSAR: " + session.printf(75.0))
+        # A selected value stays selected through Enter: the next digit replaces it.
+        xdotool("key", "--clearmodifiers", "ctrl+a")
+        session.press_expecting(adult=True, key="Return", monthly="COMPENSAR: " + session.printf(75.0))
+        xdotool("type", "--", "6")
+        session.press_expecting(adult=True, key="Return", monthly="COMPENSAR: " + session.printf(6.0))
         session.copy_report()
         session.press(adult=True)
         check_gl_unloaded(session)
