@@ -168,6 +168,14 @@ std::string widget_text(NSView* widget) {
     NSTextField* field = (NSTextField*)widget;
     NSString* shown = [field stringValue];
     NSFormatter* formatter = [field formatter];
+    // Text the formatter refused stays on screen in the field editor while
+    // the field keeps its last number: the report takes what the user sees,
+    // never a number no longer shown.
+    NSText* editor = [field currentEditor];
+    id parsed = nil;
+    if (editor != nil && formatter != nil &&
+        ![formatter getObjectValue:&parsed forString:[editor string] errorDescription:NULL])
+        shown = [editor string];
     if ([formatter isKindOfClass:[NSNumberFormatter class]]) {
         NSString* plain = c_number(shown, (NSNumberFormatter*)formatter);
         if (plain != nil) return std_string(plain);
@@ -214,7 +222,10 @@ int cria_texto_saida(int x, int y, int width, int height, int id) {
     NSScrollView* scroll = [[NSScrollView alloc] initWithFrame:NSMakeRect(x, y, width, height)];
     [scroll setHasVerticalScroller:YES];
     [scroll setBorderType:NSBezelBorder];
-    NSTextView* text = [[NSTextView alloc] initWithFrame:[scroll bounds]];
+    // The visible part, inside the border and beside the scroller: lines
+    // wrap where they can still be read.
+    NSSize visible = [scroll contentSize];
+    NSTextView* text = [[NSTextView alloc] initWithFrame:NSMakeRect(0, 0, visible.width, visible.height)];
     [text setEditable:NO];
     [text setSelectable:YES];
     [text setVerticallyResizable:YES];

@@ -67,6 +67,20 @@ TEST(Layout, NumericInputShowsTwoFractionDigitsAndReadsBackAsShown) {
     // reads back unchanged.
     atualiza_texto(12, "abc");
     EXPECT_EQ(pega_input(12), "abc");
+
+    // Typed text the formatter refuses is read as it is shown, not as the
+    // number the field held before.
+    atualiza_texto(12, "1000");
+    ASSERT_TRUE([[field window] makeFirstResponder:txts[12]]);
+    NSText* editor = [txts[12] currentEditor];
+    ASSERT_NE(editor, nil);
+    [editor setString:@"abc"];
+    [txts[12] validateEditing];
+    EXPECT_EQ(pega_input(12), "abc");
+    [editor setString:@"42"];
+    [txts[12] validateEditing];
+    EXPECT_EQ(pega_input(12), "42.00");
+    [[field window] makeFirstResponder:nil];
 }
 
 TEST(Layout, FreeTextInputIsAnEditableFieldShowingItsText) {
@@ -118,6 +132,8 @@ TEST(Layout, OutputAreaIsAReadOnlyTextViewInABorderedScrollView) {
     EXPECT_FALSE([text isEditable]);
     EXPECT_TRUE([text isSelectable]);
     EXPECT_EQ(utf8([text string]), "");
+    // No part of a line hides under the scroller or the border.
+    EXPECT_LE([text frame].size.width, [scroll contentSize].width);
 
     atualiza_texto(500, "Results 1\n\nCOMP ANUAL: 99.840000\n");
     EXPECT_EQ(utf8([text string]), "Results 1\n\nCOMP ANUAL: 99.840000\n");
