@@ -288,10 +288,9 @@ TEST_F(Controls, NullEntriesCountAsAbsent) {
 using Report = WithWindow;
 
 // What the screen shows of `control`'s client area, row by row.
-std::vector<COLORREF> shown_pixels(HWND control, SIZE* size) {
+std::vector<COLORREF> shown_pixels(HWND control) {
     RECT client;
     GetClientRect(control, &client);
-    *size = {client.right, client.bottom};
     std::vector<COLORREF> pixels;
     HDC dc = GetDC(control);
     for (int y = 0; y < client.bottom; ++y)
@@ -300,31 +299,22 @@ std::vector<COLORREF> shown_pixels(HWND control, SIZE* size) {
     return pixels;
 }
 
-// Scrolling moves the drawn lines and draws the uncovered ones: the area must
-// then look like one that showed those lines from the start, with nothing
-// left of the lines scrolled over.
+// A scrolled report must look like one that showed those lines from the
+// start, with nothing left of the lines scrolled over.
 TEST_F(Report, ScrolledLinesLookLikeFreshlyDrawnOnes) {
     std::string all, from_fourth;
     for (int line = 1; line <= 40; ++line) {
         std::string text = "line " + std::to_string(line) + " 365.600000\n";
         all += text;
-        if (line >= 4) from_fourth += text;
+        if (line > 3) from_fourth += text;
     }
     cria_texto_saida(10, 440, 200, 120, 600);
     cria_texto_saida(230, 440, 200, 120, 601);
     atualiza_texto(600, all);
     atualiza_texto(601, from_fourth);
-    HWND scrolled = g_txts.at(600), fresh = g_txts.at(601);
-    SendMessageW(scrolled, EM_LINESCROLL, 0, 3);
-    UpdateWindow(scrolled);
-    UpdateWindow(fresh);
-    SIZE a, b;
-    std::vector<COLORREF> left = shown_pixels(scrolled, &a), right = shown_pixels(fresh, &b);
-    ASSERT_EQ(a.cx, b.cx);
-    ASSERT_EQ(a.cy, b.cy);
-    size_t differing = 0;
-    for (size_t i = 0; i < left.size(); ++i) differing += left[i] != right[i];
-    EXPECT_EQ(differing, 0u) << "of " << left.size() << " pixels";
+    SendMessageW(g_txts.at(600), EM_LINESCROLL, 0, 3);
+    UpdateWindow(g_txts.at(600));
+    EXPECT_TRUE(shown_pixels(g_txts.at(600)) == shown_pixels(g_txts.at(601)));
 }
 
 // ---------------------------------------------------------------- images
