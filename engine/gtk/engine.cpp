@@ -60,24 +60,21 @@ void on_button_clicked(GtkWidget* widget, gpointer /*user_data*/) {
 // Enter in a spin button first turns its text into its value, which writes
 // the text anew and puts the caret at the start: the next key would land in
 // front of the number. The caret (or selection) goes back where it was;
-// when the text stayed the same, GTK left both alone.
+// when the text stayed the same, GTK left both alone. One Enter is handled
+// at a time, so one record serves every spin button.
 struct EditState {
     std::string text;
     int start = 0, end = 0;
-};
+} before_enter;
 
 void remember_caret(GtkEditable* spin, gpointer) {
-    auto* state = new EditState{gtk_entry_get_text(GTK_ENTRY(spin))};
-    gtk_editable_get_selection_bounds(spin, &state->start, &state->end);
-    g_object_set_data_full(G_OBJECT(spin), "calc-edit-state", state,
-                           [](gpointer data) { delete static_cast<EditState*>(data); });
+    before_enter.text = gtk_entry_get_text(GTK_ENTRY(spin));
+    gtk_editable_get_selection_bounds(spin, &before_enter.start, &before_enter.end);
 }
 
 void restore_caret(GtkEditable* spin, gpointer) {
-    auto* state = static_cast<EditState*>(g_object_get_data(G_OBJECT(spin), "calc-edit-state"));
-    if (state && state->text != gtk_entry_get_text(GTK_ENTRY(spin)))
-        gtk_editable_select_region(spin, state->start, state->end);  // clamped to the text by GTK
-    g_object_set_data(G_OBJECT(spin), "calc-edit-state", nullptr);
+    if (before_enter.text != gtk_entry_get_text(GTK_ENTRY(spin)))
+        gtk_editable_select_region(spin, before_enter.start, before_enter.end);  // clamped to the text by GTK
 }
 
 // Both output widgets: a flush-left label of a fixed size, reachable by id.
