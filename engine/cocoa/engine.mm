@@ -1,11 +1,12 @@
 // Cocoa engine: window, controls, registries and run loop. Manual reference
 // counting; nothing the engine creates is ever released. The GNUstep build
 // force-includes gnustep_compat/gnustep_compat.h into this file: it declares
-// the label, button and checkbox constructors, setAccessibilityLabel:,
-// setActivationPolicy: and objc_setAssociatedObject that GNUstep lacks.
+// the label, button and checkbox constructors, setAccessibilityLabel: and
+// setActivationPolicy: that GNUstep lacks (objc_setAssociatedObject comes
+// with <objc/runtime.h>, on GNUstep from gnustep_compat/include).
 #import "cocoa_engine.h"
 
-#import <objc/runtime.h>
+#include <objc/runtime.h>
 
 #include <algorithm>
 #include <clocale>
@@ -304,6 +305,15 @@ void cria_botao(std::string label, int x, int y, int width, Controller* controll
 std::string plataforma() { return "MAC OS"; }
 
 void executa_app() {
-    [NSApp activateIgnoringOtherApps:YES];
+    // macOS 14 replaced activateIgnoringOtherApps:, whose argument it ignores,
+    // by -activate; older systems and GNUstep have only the former.
+    if ([NSApp respondsToSelector:@selector(activate)]) {
+        [NSApp performSelector:@selector(activate)];
+    } else {
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+        [NSApp activateIgnoringOtherApps:YES];
+#pragma GCC diagnostic pop
+    }
     [NSApp run];
 }

@@ -1,6 +1,9 @@
 // The GNUstep compatibility layer answers as the macOS calls it stands for.
 #import <AppKit/AppKit.h>
+#import "gnustep_compat.h"
 #import "svg_image_rep.h"
+
+#include <objc/runtime.h>
 #import "test_support.h"
 
 #include <gtest/gtest.h>

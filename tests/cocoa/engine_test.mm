@@ -5,6 +5,7 @@
 #import <WebKit/WebKit.h>
 
 #include <gtest/gtest.h>
+#include <objc/runtime.h>
 
 #include <algorithm>
 #include <clocale>

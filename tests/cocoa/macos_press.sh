@@ -4,19 +4,43 @@
 # Compensation" fills the output area with report 1, and the close button
 # ends the program. Leaves a screenshot.
 #   macos_press.sh calc-cocoa screenshot.png   (the executable, in its bundle or not)
+# The app has no way in but its window: the process running this script
+# needs the Automation (System Events) and Accessibility permissions. Where
+# they are not given, the press is skipped (status 77), with the reason.
 set -uo pipefail
 program=$1 shot=$2
 fail() { echo "FAILED: $*" >&2; kill "$pid" 2>/dev/null; exit 1; }
+skip() { echo "SKIPPED: calc-cocoa.app not pressed: $*" >&2; kill "$pid" 2>/dev/null; exit 77; }
 
 "$program" &
 pid=$!
-ax() { osascript -e "tell application \"System Events\" to tell (first process whose unix id is $pid)" -e "$1" -e "end tell"; }
+process="tell application \"System Events\" to tell (first process whose unix id is $pid)"
+ax() { osascript -e "$process" -e "$1" -e "end tell"; }
+# ax with a 10 s limit: a permission prompt nobody answers holds osascript for two minutes.
+ask() {
+  local out asker
+  out=$(mktemp)
+  osascript -e "$process" -e "$1" -e "end tell" >"$out" 2>&1 &
+  asker=$!
+  for _ in $(seq 100); do kill -0 "$asker" 2>/dev/null || break; sleep 0.1; done
+  kill "$asker" 2>/dev/null && echo "no answer from System Events in 10 s (a permission prompt?)" >>"$out"
+  wait "$asker" 2>/dev/null
+  cat "$out"
+  rm -f "$out"
+}
 
+windows=""
 for _ in $(seq 100); do
-  [ "$(ax 'count of windows' 2>/dev/null)" = 1 ] && break
+  windows=$(ask 'count of windows')
+  case $windows in
+    *"assistive access"*|*-25211*) skip "this process lacks the Accessibility permission ($windows)" ;;
+    *-1743*|*"Not authori"*) skip "this process may not send Apple events to System Events ($windows)" ;;
+    *"no answer from System Events"*) skip "$windows" ;;
+    1) break ;;
+  esac
   sleep 0.2
 done
-[ "$(ax 'count of windows' 2>&1)" = 1 ] || fail "no window (is osascript allowed to use accessibility?): $(ax 'count of windows' 2>&1)"
+[ "$windows" = 1 ] || fail "no window: $windows"
 ax 'set frontmost to true' >/dev/null
 ax 'click button "Calculates Compensation" of window 1' >/dev/null || fail "cannot press the button"
 report=""

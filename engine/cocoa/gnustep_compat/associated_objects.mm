@@ -1,7 +1,9 @@
 // objc_setAssociatedObject for GCC's runtime, which has none: a side table
 // from owner to (key -> value). NSObject's -dealloc is wrapped once so that an
 // owner's retained values go with it, as on macOS.
-#import "gnustep_compat.h"
+#import <Foundation/Foundation.h>
+
+#include <objc/runtime.h>
 
 #include <map>
 #include <mutex>

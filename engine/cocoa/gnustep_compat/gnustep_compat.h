@@ -1,12 +1,11 @@
-// AppKit and runtime calls that macOS has and GNUstep (gui 0.29 on GCC's
-// Objective-C runtime) lacks. Only the GNUstep build sees this header: it is
-// force-included into the engine's Objective-C++ sources.
+// AppKit calls that macOS has and GNUstep (gui 0.29) lacks. Only the GNUstep
+// build sees this header: it is force-included into the engine's
+// Objective-C++ sources. It brings in nothing beyond what <AppKit/AppKit.h>
+// gives on macOS; the runtime's additions are in include/objc/runtime.h.
 #pragma once
 
 #ifdef __OBJC__
 #import <AppKit/AppKit.h>
-#include <objc/runtime.h>
-#include <stdint.h>
 
 @interface NSTextField (CalcCompat)
 // A static, non-editable, non-selectable one-line label without border or
@@ -31,26 +30,5 @@
 // Every GNUstep application is a regular one: only that policy is accepted.
 - (BOOL)setActivationPolicy:(NSApplicationActivationPolicy)policy;
 @end
-
-typedef uintptr_t objc_AssociationPolicy;
-enum {
-    OBJC_ASSOCIATION_ASSIGN = 0,
-    OBJC_ASSOCIATION_RETAIN_NONATOMIC = 1,
-    OBJC_ASSOCIATION_COPY_NONATOMIC = 3,
-    OBJC_ASSOCIATION_RETAIN = 01401,
-    OBJC_ASSOCIATION_COPY = 01403
-};
-
-#ifdef __cplusplus
-extern "C" {
-#endif
-// Associated objects kept in a side table; retained values are released
-// when they are replaced or cleared, or when their owner is deallocated.
-void objc_setAssociatedObject(id object, const void* key, id value, objc_AssociationPolicy policy);
-id objc_getAssociatedObject(id object, const void* key);
-void objc_removeAssociatedObjects(id object);
-#ifdef __cplusplus
-}
-#endif
 
 #endif  // __OBJC__
