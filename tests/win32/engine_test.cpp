@@ -3,6 +3,7 @@
 // process, and BeforeWindow needs a process that never made one.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -299,6 +300,13 @@ std::vector<COLORREF> shown_pixels(HWND control) {
     return pixels;
 }
 
+// Pixels of the report's black text: far darker than the face behind it.
+long text_pixels(const std::vector<COLORREF>& pixels) {
+    return std::count_if(pixels.begin(), pixels.end(), [](COLORREF c) {
+        return GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 96;
+    });
+}
+
 // A scrolled report must look like one that showed those lines from the
 // start, with nothing left of the lines scrolled over.
 TEST_F(Report, ScrolledLinesLookLikeFreshlyDrawnOnes) {
@@ -314,7 +322,11 @@ TEST_F(Report, ScrolledLinesLookLikeFreshlyDrawnOnes) {
     atualiza_texto(601, from_fourth);
     SendMessageW(g_txts.at(600), EM_LINESCROLL, 0, 3);
     UpdateWindow(g_txts.at(600));
-    EXPECT_TRUE(shown_pixels(g_txts.at(600)) == shown_pixels(g_txts.at(601)));
+    std::vector<COLORREF> scrolled = shown_pixels(g_txts.at(600)), fresh = shown_pixels(g_txts.at(601));
+    // Two blank reports would match too: both must show lines of text.
+    EXPECT_GT(text_pixels(scrolled), 500);
+    EXPECT_GT(text_pixels(fresh), 500);
+    EXPECT_TRUE(scrolled == fresh);
 }
 
 // ---------------------------------------------------------------- images
