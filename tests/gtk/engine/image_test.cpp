@@ -1,7 +1,9 @@
 // Images: Base64 to bytes, bytes to a pixbuf scaled to exactly the asked
 // size, and nothing at all when either step fails.
 #include <array>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "facade.h"
 #include "gtk_engine.h"
@@ -55,6 +57,18 @@ std::string pixels_of(GdkPixbuf* pixbuf) {
     return std::string(reinterpret_cast<const char*>(data), gdk_pixbuf_get_byte_length(pixbuf));
 }
 
+// The process's peak resident memory so far (VmHWM), in KiB.
+long peak_resident_kib() {
+    long kib = -1;
+    if (FILE* f = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        while (std::fgets(line, sizeof line, f))
+            if (std::strncmp(line, "VmHWM:", 6) == 0) kib = std::strtol(line + 6, nullptr, 10);
+        std::fclose(f);
+    }
+    return kib;
+}
+
 const Rgba BACKGROUND{0x8f, 0xa1, 0xa6, 255};
 const Rgba EMBLEM{0x06, 0x59, 0x02, 255};
 
@@ -104,18 +118,24 @@ TEST_F(EngineTest, SvgLogoIsRasterisedToExactlyTheAskedSizeInItsColours) {
     EXPECT_GT(emblem, 1000);
 }
 
+// Scalable images are rendered straight at the shown size: a tiny, a wide or
+// a huge declared canvas (60000 px, 40 m) is filled edge to edge, and the
+// huge ones never pass through a raster of their natural size (gigabytes).
 TEST_F(EngineTest, SvgIsScaledToTheRectangleWhateverSizeItDeclares) {
-    for (const char* size : {"width='7' height='7'", "width='900mm' height='900mm'", "width='50' height='20'"}) {
+    for (const char* size : {"width='7' height='7'", "width='900mm' height='900mm'", "width='50' height='20'",
+                             "width='60000' height='60000'", "width='2000mm' height='40000mm'"}) {
         SCOPED_TRACE(size);
         const std::string svg = std::string("<svg xmlns='http://www.w3.org/2000/svg' ") + size +
                                 " viewBox='0 0 10 10'><rect width='10' height='10' fill='#065902'/></svg>";
         const size_t before = children().size();
+        const long peak_before = peak_resident_kib();
         show_svg_b64(0, 0, 100, 60, base64_of(svg));
         GdkPixbuf* pixbuf = added_pixbuf(before);
         ASSERT_NE(pixbuf, nullptr);
         EXPECT_EQ(gdk_pixbuf_get_width(pixbuf), 100);
         EXPECT_EQ(gdk_pixbuf_get_height(pixbuf), 60);
         EXPECT_TRUE(near(pixel(pixbuf, 50, 30), EMBLEM, 2));
+        EXPECT_LT(peak_resident_kib() - peak_before, 64 * 1024);
     }
 }
 
