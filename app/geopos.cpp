@@ -1,5 +1,7 @@
 #include "geopos.h"
 
+#include <cstdint>
+
 #include "program_values.h"
 
 GeoPos::GeoPos(int altura, Sistema sistema)

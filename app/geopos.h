@@ -2,14 +2,7 @@
 // convention of the platform the program is built for.
 #pragma once
 
-#include <cstdint>
-
-enum Sistema : std::int32_t {
-    SISTEMA_MACOS = 0,    // bottom-left origin: positions are flipped
-    SISTEMA_WINDOWS = 1,  // top-left origin
-    SISTEMA_LINUX = 2,    // top-left origin
-    SISTEMA_NATIVO = 3,   // replaced by this program's own convention
-};
+#include "sistema.h"
 
 class GeoPos {
 public:

@@ -2,7 +2,7 @@
 // the core is compiled (CALC_PROGRAM_GTK, CALC_PROGRAM_WIN32 or CALC_PROGRAM_COCOA).
 #pragma once
 
-#include "geopos.h"
+#include "sistema.h"
 
 struct ProgramValues {
     Sistema native;  // what SISTEMA_NATIVO stands for

@@ -1,8 +1,8 @@
-// Press benchmark, linked beside calc-gtk's own main: once the window is up,
-// presses the button through the engine's "clicked" handler many times and
-// measures, for each press, the time until the report is set in area 500
-// and the time until the next frame with it has been drawn. Prints the
-// figures in nanoseconds and ends the process.
+// Press benchmark, linked beside calc-gtk's own main with the press hook
+// (support/gtk_press_hook.h): presses the button through the engine's
+// "clicked" handler many times and measures, for each press, the time until
+// the report is set in area 500 and the time until the next frame with it
+// has been drawn. Prints the figures in nanoseconds and ends the process.
 #include <gtk/gtk.h>
 
 #include <algorithm>
@@ -13,13 +13,13 @@
 #include <unistd.h>
 
 #include "gtk_engine.h"
+#include "gtk_press_hook.h"
 
 namespace {
 
 constexpr int kWarmUp = 20;
 constexpr int kPresses = 400;
 
-GtkWidget* button = nullptr;
 std::vector<long long> to_set, to_drawn;
 long long pressed_at = 0, set_at = 0;
 bool waiting_for_frame = false;
@@ -47,7 +47,7 @@ void report_and_exit() {
 gboolean press(gpointer) {
     pressed_at = now_ns();
     set_at = 0;
-    gtk_button_clicked(GTK_BUTTON(button));
+    gtk_button_clicked(GTK_BUTTON(press_hook::button));
     waiting_for_frame = true;
     return G_SOURCE_REMOVE;
 }
@@ -66,22 +66,10 @@ void on_after_paint(GdkFrameClock*, gpointer) {
     g_idle_add(press, nullptr);
 }
 
-gboolean attach(gpointer) {
-    GList* children = gtk_container_get_children(GTK_CONTAINER(fixed_container));
-    for (GList* l = children; l; l = l->next)
-        if (GTK_IS_BUTTON(l->data) && !GTK_IS_TOGGLE_BUTTON(l->data)) button = GTK_WIDGET(l->data);
-    g_list_free(children);
-    auto area = txts.find(500);
-    if (!button || area == txts.end()) {
-        std::fprintf(stderr, "press probe: no button or no area 500\n");
-        _exit(2);
-    }
-    g_signal_connect(area->second, "notify::label", G_CALLBACK(on_report_set), nullptr);
+}  // namespace
+
+void press_hook_ready() {
+    g_signal_connect(press_hook::area, "notify::label", G_CALLBACK(on_report_set), nullptr);
     g_signal_connect(gtk_widget_get_frame_clock(hJanelaPrincipal), "after-paint", G_CALLBACK(on_after_paint), nullptr);
     g_idle_add(press, nullptr);
-    return G_SOURCE_REMOVE;
 }
-
-__attribute__((constructor)) void install() { g_idle_add_full(G_PRIORITY_HIGH, attach, nullptr, nullptr); }
-
-}  // namespace

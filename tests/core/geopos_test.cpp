@@ -14,9 +14,11 @@ TEST(GeoPos, NativeMeansThisProgramsConvention) {
 #elif defined(CALC_PROGRAM_WIN32)
     EXPECT_EQ(native.sistema, SISTEMA_WINDOWS);
     EXPECT_EQ(native.y(550, 20), 550);
-#else
+#elif defined(CALC_PROGRAM_GTK)
     EXPECT_EQ(native.sistema, SISTEMA_LINUX);
     EXPECT_EQ(native.y(550, 20), 550);
+#else
+#error "no native convention for this program: define CALC_PROGRAM_GTK, CALC_PROGRAM_WIN32 or CALC_PROGRAM_COCOA"
 #endif
     EXPECT_EQ(native.altura, 620);
 }

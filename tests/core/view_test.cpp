@@ -49,7 +49,7 @@ std::vector<std::string> expected_calls() {
         "atualiza_texto(501, \"Parameters (Adult tree $: +10%) (Young Compensation: -30%)\")",
         "executa_app()",
     };
-#else
+#elif defined(CALC_PROGRAM_COCOA)
     return {
         "cria_janela(470, 620, 200, 200)",
         "escreve_texto(\"Orvalento\", 20, 40, 585, bold)",
@@ -69,6 +69,8 @@ std::vector<std::string> expected_calls() {
         "atualiza_texto(501, \"Parameters (Adult tree $: +10%) (Young Compensation: -30%)\")",
         "executa_app()",
     };
+#else
+#error "no expected layout for this program: define CALC_PROGRAM_GTK, CALC_PROGRAM_WIN32 or CALC_PROGRAM_COCOA"
 #endif
 }
 

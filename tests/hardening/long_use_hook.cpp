@@ -1,4 +1,5 @@
-// Long use of calc-gtk: linked beside the program's own main, this presses
+// Long use of calc-gtk: linked beside the program's own main with the press
+// hook (support/gtk_press_hook.h), this presses
 // the window's button 10,000 times through the engine's "clicked" handler,
 // one press per main-loop turn (frames are drawn between presses as the
 // frame clock asks), lays every report out as the label would for drawing,
@@ -7,13 +8,13 @@
 #include <gtk/gtk.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include <unistd.h>
 
 #include "gtk_engine.h"
+#include "gtk_press_hook.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define CALC_ASAN 1
@@ -25,14 +26,16 @@
 
 namespace {
 
+using press_hook::area;
+using press_hook::button;
+using press_hook::fail;
+
 constexpr int kPresses = 10000;
 constexpr int kWarmUp = 100;
 // Growth allowed between press 100 and press 10,000. A leak of even 100
 // bytes a press would exceed it.
 [[maybe_unused]] constexpr long kAllowedGrowthKiB = 1024;
 
-GtkWidget* button = nullptr;
-GtkWidget* area = nullptr;  // output area 500
 int presses = 0;
 long rss_warm_kib = 0;
 
@@ -43,26 +46,6 @@ long resident_kib() {
     int n = std::fscanf(f, "%ld %ld", &pages_total, &pages_resident);
     std::fclose(f);
     return n == 2 ? pages_resident * (sysconf(_SC_PAGESIZE) / 1024) : -1;
-}
-
-[[noreturn]] void fail(const std::string& why) {
-    std::fprintf(stderr, "long-use: FAIL: %s\n", why.c_str());
-    std::exit(1);
-}
-
-// The one push button of the window (check buttons are buttons too).
-GtkWidget* find_push_button() {
-    GtkWidget* found = nullptr;
-    GList* children = gtk_container_get_children(GTK_CONTAINER(fixed_container));
-    for (GList* l = children; l; l = l->next) {
-        GtkWidget* w = GTK_WIDGET(l->data);
-        if (GTK_IS_BUTTON(w) && !GTK_IS_TOGGLE_BUTTON(w)) {
-            if (found) fail("more than one push button");
-            found = w;
-        }
-    }
-    g_list_free(children);
-    return found;
 }
 
 std::string report_text() { return gtk_label_get_text(GTK_LABEL(area)); }
@@ -94,19 +77,9 @@ gboolean press_once(gpointer) {
     return G_SOURCE_REMOVE;
 }
 
-// Runs on the first turn of the main loop, when the window is built.
-gboolean start(gpointer) {
-    if (!hJanelaPrincipal || !fixed_container) fail("no window after start-up");
-    button = find_push_button();
-    if (!button) fail("no push button");
-    auto it = txts.find(500);
-    if (it == txts.end() || !GTK_IS_LABEL(it->second)) fail("output area 500 is not a label");
-    area = it->second;
+}  // namespace
+
+void press_hook_ready() {
     if (!report_text().empty()) fail("area 500 is not empty before the first press");
     g_idle_add(press_once, nullptr);
-    return G_SOURCE_REMOVE;
 }
-
-__attribute__((constructor)) void install() { g_idle_add_full(G_PRIORITY_HIGH, start, nullptr, nullptr); }
-
-}  // namespace
