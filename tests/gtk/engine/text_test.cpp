@@ -102,9 +102,8 @@ TEST_F(EngineTest, EscreveTextoEscapesTheTextIntoItsMarkup) {
 TEST_F(EngineTest, AtualizaTextoShowsLabelTextLiterallyWithItsLines) {
     cria_texto_saida(20, 300, 300, 200, 500);
     GtkLabel* area = GTK_LABEL(txts.at(500));
-    const std::string report =
-        "Results 1   based [2026/12/06 - 12:51:00]\n\n \U0001F331 Young trees  -30%CO\u2082\n"
-        "EMIS TOT: <b>&amp;</b>\nCOMP ANUAL: 99.840000\n";
+    // Any text: markup characters, a symbol outside the BMP, an empty line.
+    const std::string report = "Line 1   [2026/12/06]\n\n \U0001F331 -30%CO\u2082\nA: <b>&amp;</b>\nB: 99.840000\n";
     atualiza_texto(500, report);
     EXPECT_EQ(gtk_label_get_text(area), report);
     EXPECT_FALSE(gtk_label_get_use_markup(area));
