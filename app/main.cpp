@@ -2,14 +2,14 @@
 #include "geopos.h"
 #include "view.h"
 
-#if defined(CALC_PROGRAM_WIN32)
+#if defined(CALC_ENGINE_WIN32)
 #include <windows.h>
 // The Windows program is linked with -municode: its entry point is wWinMain.
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
-#elif defined(CALC_PROGRAM_GTK) || defined(CALC_PROGRAM_COCOA)
+#elif defined(CALC_ENGINE_GTK) || defined(CALC_ENGINE_COCOA)
 int main()
 #else
-#error "define CALC_PROGRAM_GTK, CALC_PROGRAM_WIN32 or CALC_PROGRAM_COCOA"
+#error "define CALC_ENGINE_GTK, CALC_ENGINE_WIN32 or CALC_ENGINE_COCOA"
 #endif
 {
     GeoPos geoPos(620, SISTEMA_NATIVO);

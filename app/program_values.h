@@ -1,5 +1,5 @@
 // The few layout values that differ between the three programs, chosen when
-// the core is compiled (CALC_PROGRAM_GTK, CALC_PROGRAM_WIN32 or CALC_PROGRAM_COCOA).
+// the core is compiled (CALC_ENGINE_GTK, CALC_ENGINE_WIN32 or CALC_ENGINE_COCOA).
 #pragma once
 
 #include "sistema.h"
@@ -12,12 +12,12 @@ struct ProgramValues {
     int columnX;     // x of "% Mensal Compensar:" and input 11
 };
 
-#if defined(CALC_PROGRAM_GTK)
+#if defined(CALC_ENGINE_GTK)
 inline constexpr ProgramValues PROGRAM{SISTEMA_LINUX, 495, 280, 230, 290};
-#elif defined(CALC_PROGRAM_WIN32)
+#elif defined(CALC_ENGINE_WIN32)
 inline constexpr ProgramValues PROGRAM{SISTEMA_WINDOWS, 470, 250, 190, 260};
-#elif defined(CALC_PROGRAM_COCOA)
+#elif defined(CALC_ENGINE_COCOA)
 inline constexpr ProgramValues PROGRAM{SISTEMA_MACOS, 470, 250, 190, 260};
 #else
-#error "define CALC_PROGRAM_GTK, CALC_PROGRAM_WIN32 or CALC_PROGRAM_COCOA"
+#error "define CALC_ENGINE_GTK, CALC_ENGINE_WIN32 or CALC_ENGINE_COCOA"
 #endif

@@ -8,17 +8,17 @@ namespace {
 
 TEST(GeoPos, NativeMeansThisProgramsConvention) {
     GeoPos native(620, SISTEMA_NATIVO);
-#if defined(CALC_PROGRAM_COCOA)
+#if defined(CALC_ENGINE_COCOA)
     EXPECT_EQ(native.sistema, SISTEMA_MACOS);
     EXPECT_EQ(native.y(550, 20), 50);
-#elif defined(CALC_PROGRAM_WIN32)
+#elif defined(CALC_ENGINE_WIN32)
     EXPECT_EQ(native.sistema, SISTEMA_WINDOWS);
     EXPECT_EQ(native.y(550, 20), 550);
-#elif defined(CALC_PROGRAM_GTK)
+#elif defined(CALC_ENGINE_GTK)
     EXPECT_EQ(native.sistema, SISTEMA_LINUX);
     EXPECT_EQ(native.y(550, 20), 550);
 #else
-#error "no native convention for this program: define CALC_PROGRAM_GTK, CALC_PROGRAM_WIN32 or CALC_PROGRAM_COCOA"
+#error "no native convention for this engine: define CALC_ENGINE_GTK, CALC_ENGINE_WIN32 or CALC_ENGINE_COCOA"
 #endif
     EXPECT_EQ(native.altura, 620);
 }

@@ -9,7 +9,7 @@
 namespace {
 
 std::vector<std::string> expected_calls() {
-#if defined(CALC_PROGRAM_GTK)
+#if defined(CALC_ENGINE_GTK)
     return {
         "cria_janela(495, 620, 200, 200)",
         "escreve_texto(\"Orvalento\", 20, 40, 5, bold)",
@@ -29,7 +29,7 @@ std::vector<std::string> expected_calls() {
         "atualiza_texto(501, \"Parameters (Adult tree $: +10%) (Young Compensation: -30%)\")",
         "executa_app()",
     };
-#elif defined(CALC_PROGRAM_WIN32)
+#elif defined(CALC_ENGINE_WIN32)
     return {
         "cria_janela(470, 620, 200, 200)",
         "escreve_texto(\"Orvalento\", 20, 40, 5, bold)",
@@ -49,7 +49,7 @@ std::vector<std::string> expected_calls() {
         "atualiza_texto(501, \"Parameters (Adult tree $: +10%) (Young Compensation: -30%)\")",
         "executa_app()",
     };
-#elif defined(CALC_PROGRAM_COCOA)
+#elif defined(CALC_ENGINE_COCOA)
     return {
         "cria_janela(470, 620, 200, 200)",
         "escreve_texto(\"Orvalento\", 20, 40, 585, bold)",
@@ -70,7 +70,7 @@ std::vector<std::string> expected_calls() {
         "executa_app()",
     };
 #else
-#error "no expected layout for this program: define CALC_PROGRAM_GTK, CALC_PROGRAM_WIN32 or CALC_PROGRAM_COCOA"
+#error "no expected layout for this engine: define CALC_ENGINE_GTK, CALC_ENGINE_WIN32 or CALC_ENGINE_COCOA"
 #endif
 }
 
