@@ -183,6 +183,9 @@ void atualiza_texto(int id, std::string text) {
 std::string pega_input(int id) {
     GtkWidget* widget = lookup(txts, id);
     if (!GTK_IS_SPIN_BUTTON(widget)) return "0";
+    // Text not yet committed (the button pressed without taking the focus,
+    // as assistive technology does) counts as what the input shows.
+    gtk_spin_button_update(GTK_SPIN_BUTTON(widget));
     gchar* text = g_strdup_printf("%f", gtk_spin_button_get_value(GTK_SPIN_BUTTON(widget)));
     std::string result = text;
     g_free(text);
