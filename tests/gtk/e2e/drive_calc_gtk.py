@@ -84,9 +84,11 @@ class Window:
         # Places count from the window's content: on Wayland GTK draws the
         # title bar and shadow inside the window, before the content.
         frame = app.get_child_at_index(0)
-        origin = frame.get_child_at_index(frame.get_child_count() - 1).get_position(Atspi.CoordType.WINDOW)
-        self.origin = (origin.x, origin.y)
-        self._collect(app)
+        content = frame and frame.get_child_at_index(frame.get_child_count() - 1)
+        if content:  # else not built yet, and nothing is found
+            origin = content.get_position(Atspi.CoordType.WINDOW)
+            self.origin = (origin.x, origin.y)
+            self._collect(app)
 
     def _collect(self, node):
         for i in range(node.get_child_count()):
