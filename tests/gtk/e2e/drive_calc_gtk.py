@@ -535,6 +535,8 @@ def main():
     parser.add_argument("--logo-only", action="store_true", help="only check the logo's sharpness at GDK_SCALE=2")
     parser.add_argument("--wayland", action="store_true", help="on a Wayland compositor, through AT-SPI alone")
     args = parser.parse_args()
+    if args.wayland and (args.root or args.screenshot or args.logo_only):
+        parser.error("--root, --screenshot and --logo-only read pixels from X; not with --wayland")
     if args.root:
         try:
             look_in_root(args.root)
