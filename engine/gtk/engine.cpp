@@ -130,6 +130,15 @@ int cria_campo_saida(int x, int y, int width, int id) { return output_label("---
 
 int cria_texto_saida(int x, int y, int width, int height, int id) { return output_label("", x, y, width, height, id); }
 
+// GTK turns an input's text into its value on Enter or when the input loses
+// the focus. Text set through assistive technology, and a button pressed
+// through it, do neither: such text is marked, and read when the value is.
+void mark_uncommitted(GtkEditable* spin, gpointer) {
+    g_object_set_data(G_OBJECT(spin), "uncommitted", GINT_TO_POINTER(1));
+}
+
+void mark_committed(GtkSpinButton* spin, gpointer) { g_object_set_data(G_OBJECT(spin), "uncommitted", nullptr); }
+
 void cria_input_numerico(int x, int y, int width, int id, double value) {
     GtkAdjustment* adjustment = gtk_adjustment_new(value, 0.0, 10000.0, 0.1, 1.0, 0.0);
     GtkWidget* spin = gtk_spin_button_new(adjustment, 0.1, 2);
@@ -137,6 +146,8 @@ void cria_input_numerico(int x, int y, int width, int id, double value) {
     gtk_entry_set_activates_default(GTK_ENTRY(spin), TRUE);  // Enter presses the window's button
     g_signal_connect(spin, "activate", G_CALLBACK(remember_caret), nullptr);
     g_signal_connect_after(spin, "activate", G_CALLBACK(restore_caret), nullptr);
+    g_signal_connect(spin, "changed", G_CALLBACK(mark_uncommitted), nullptr);
+    g_signal_connect(spin, "value-changed", G_CALLBACK(mark_committed), nullptr);
     place_widget(spin, x, y);
     // The window opens ready to type into its first input, over its value.
     if (GTK_IS_WINDOW(hJanelaPrincipal) && !gtk_window_get_focus(GTK_WINDOW(hJanelaPrincipal)))
@@ -183,6 +194,7 @@ void atualiza_texto(int id, std::string text) {
 std::string pega_input(int id) {
     GtkWidget* widget = lookup(txts, id);
     if (!GTK_IS_SPIN_BUTTON(widget)) return "0";
+    if (g_object_get_data(G_OBJECT(widget), "uncommitted")) gtk_spin_button_update(GTK_SPIN_BUTTON(widget));
     gchar* text = g_strdup_printf("%f", gtk_spin_button_get_value(GTK_SPIN_BUTTON(widget)));
     std::string result = text;
     g_free(text);

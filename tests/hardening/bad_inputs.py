@@ -40,7 +40,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--program", required=True, help="the built calc-gtk")
     args = parser.parse_args()
-    args.locale, args.tz, args.screenshot = "C.UTF-8", "UTC", None
+    args.locale, args.tz, args.screenshot, args.wayland = "C.UTF-8", "UTC", None, False
 
     session = e2e.Session(args)
     try:
