@@ -39,6 +39,7 @@ CASES = [
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--program", required=True, help="the built calc-gtk")
+    parser.add_argument("--report-text", required=True, help="the core's report-text")
     args = parser.parse_args()
     args.locale, args.tz, args.screenshot, args.wayland = "C.UTF-8", "UTC", None, False
 
