@@ -6,8 +6,8 @@
 // Only the vtable layout matters for methods this program never calls:
 // each keeps its slot, with pointer types simplified. The order below is the
 // binary order, which for ID2D1SvgElement's overloaded attribute accessors is
-// not the order of the SDK's source. tests/win32/d2d_layout_test.cpp pins the
-// slot of every method called.
+// not the order of the SDK's source. tests/win32/engine/d2d_layout_test.cpp
+// pins the slot of every method called.
 #pragma once
 
 #include <d2d1_1.h>

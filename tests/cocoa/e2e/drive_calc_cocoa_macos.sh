@@ -3,7 +3,7 @@
 # API (System Events): the window appears, a press on "Calculates
 # Compensation" fills the output area with report 1, and the close button
 # ends the program. Leaves a screenshot.
-#   macos_press.sh calc-cocoa screenshot.png   (the executable, in its bundle or not)
+#   drive_calc_cocoa_macos.sh calc-cocoa screenshot.png   (the executable, in its bundle or not)
 # The app has no way in but its window: the process running this script
 # needs the Automation (System Events) and Accessibility permissions. Where
 # they are not given, the press is skipped (status 77), with the reason.

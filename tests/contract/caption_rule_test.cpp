@@ -1,4 +1,4 @@
-// The rule that picks the text naming a control, on the View's layout and at its edges.
+// engine/caption_rule.h: the text that names a control, on the View's layout and at its edges.
 #include <gtest/gtest.h>
 
 #include "caption_rule.h"

@@ -3,7 +3,7 @@
 # with a synthesised pointer click, checks that the output area changed, types
 # a new value into input 11 from the keyboard and presses Return, then clicks
 # the window's close box and expects the process to end with status 0.
-#   click_and_close.sh path/to/calc-cocoa
+#   drive_calc_cocoa_gnustep.sh path/to/calc-cocoa
 # With CALC_COCOA_SCREENSHOT=file.png it also saves the window after Return.
 set -u
 program=$1

@@ -14,7 +14,6 @@
 #include "facade.h"
 #include "images.h"
 #include "recording_controller.h"
-#include "toolkit.h"
 
 namespace {
 
@@ -318,23 +317,3 @@ TEST(EnUs, GroupingIsDroppedOnReadBack) {
 }
 
 }  // namespace
-
-namespace toolkit {
-
-const char* const UNREGISTERED_TEXT = "";
-const bool EACH_BUTTON_HAS_ITS_OWN_CONTROLLER = true;
-
-void ensure_window() {}  // main made it
-Widget last_widget() { return last_view(); }
-void click(Widget control) { [(NSButton*)control performClick:nil]; }
-void relabel(Widget button, const std::string& label) { [(NSButton*)button setTitle:[NSString stringWithUTF8String:label.c_str()]]; }
-bool on_screen(Widget view) { return [[[win contentView] subviews] containsObject:(NSView*)view]; }
-std::size_t registered_texts() { return txts.size(); }
-std::size_t registered_checks() { return checks.size(); }
-
-std::string shown_text(Widget view) {
-    if ([(NSView*)view isKindOfClass:[NSButton class]]) return utf8([(NSButton*)view title]);
-    return utf8([(NSTextField*)view stringValue]);
-}
-
-}  // namespace toolkit

@@ -3,7 +3,7 @@
 // button pressed), checks each report line by line, optionally saves a
 // screenshot, then closes the window and expects exit code 0. With --logo
 // (real Windows only) the SVG logo must be on screen at its place.
-//   e2e_driver <calc-win32.exe> [screenshot.png] [--logo]
+//   drive_calc_win32 <calc-win32.exe> [screenshot.png] [--logo]
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
@@ -258,7 +258,7 @@ int wmain(int argc, wchar_t** argv) {
     bool logo = argc > 2 && std::wstring(argv[argc - 1]) == L"--logo";
     if (logo) --argc;
     if (argc < 2) {
-        fwprintf(stderr, L"usage: e2e_driver <calc-win32.exe> [screenshot.png] [--logo]\n");
+        fwprintf(stderr, L"usage: drive_calc_win32 <calc-win32.exe> [screenshot.png] [--logo]\n");
         return 2;
     }
     STARTUPINFOW si = {};
