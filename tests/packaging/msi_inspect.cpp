@@ -1,9 +1,9 @@
 // calc-win32 as the MSI leaves it, seen from inside Windows (here Wine):
-//   msi_check installed PRODUCT PUBLISHER FILE_VERSION ENTRY_VERSION
+//   msi_inspect installed PRODUCT PUBLISHER FILE_VERSION ENTRY_VERSION
 //     the .exe under Program Files carries its version, name and icon and
 //     opens its window; the Start-menu shortcut points at that .exe;
 //     Programs and Features has exactly one entry, of ENTRY_VERSION, with an icon.
-//   msi_check removed PRODUCT
+//   msi_inspect removed PRODUCT
 //     no file, folder, shortcut or uninstall entry is left.
 #include <windows.h>
 #include <msi.h>
