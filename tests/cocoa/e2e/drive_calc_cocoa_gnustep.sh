@@ -84,7 +84,7 @@ for _ in $(seq 50); do
 done
 [ "${returned%% *}" -gt 0 ] 2>/dev/null || fail "Tab, 50 and Return did not give a report of the new value"
 
-# The README's picture: CALC_COCOA_SCREENSHOT=docs/calc-cocoa.png
+# CONTRIBUTING.md's picture: CALC_COCOA_SCREENSHOT=$PWD/docs/calc-cocoa.png
 if [ -n "${CALC_COCOA_SCREENSHOT:-}" ]; then
   import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$CALC_COCOA_SCREENSHOT"
 fi
