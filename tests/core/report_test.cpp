@@ -87,9 +87,14 @@ TEST(AnnualFigure, ParsesTheLongestNumericPrefixInTheCLocale) {
     EXPECT_EQ(annual_figure("8.320000"), "99.840000");
 }
 
+// What a press with no number in input 11 reports; the controller's part
+// (it counts and writes) is controller_test's.
 TEST(AnnualFigure, TextWithoutAUsableNumberGivesTheClearText) {
     for (const char* text : {"", "abc", "   ", ".", "-", "1e400", "-1e400", "1e-400"})
         EXPECT_EQ(annual_figure(text), NO_NUMBER) << '"' << text << '"';
+    const std::string r = build_report(1, december_6_12_51(), {"365.6", "abc", "", false});
+    EXPECT_EQ(r.substr(r.find("\nCOMPENSAR")),
+              std::string("\nCOMPENSAR: abc\nCUSTO: \n\n----------\nCOMP ANUAL: ") + NO_NUMBER + "\n");
     // strtod accepts these spellings; the figure says what it is.
     EXPECT_EQ(annual_figure("inf"), "inf");
     EXPECT_EQ(annual_figure("nan"), "nan");

@@ -17,25 +17,13 @@
 #include "controller.h"
 #include "recording_engine.h"
 #include "report.h"
+#include "report_stamp.h"
 
 namespace {
 
 [[noreturn]] void fail(const char* what, const std::string& report) {
     std::fprintf(stderr, "fuzz_press: %s\n--- report (%zu bytes) ---\n%s\n---\n", what, report.size(), report.c_str());
     std::abort();
-}
-
-// The press's time, read back from the report's "[YYYY/MM/DD - HH:MM:SS]";
-// a malformed stamp then fails the comparison with the core's report.
-bool read_stamp(const std::string& report, std::tm& when) {
-    const std::size_t open = report.find('[');
-    if (open == std::string::npos ||
-        std::sscanf(report.c_str() + open, "[%4d/%2d/%2d - %2d:%2d:%2d]", &when.tm_year, &when.tm_mon, &when.tm_mday,
-                    &when.tm_hour, &when.tm_min, &when.tm_sec) != 6)
-        return false;
-    when.tm_year -= 1900;
-    when.tm_mon -= 1;
-    return true;
 }
 
 // What the annual figure must be, worked out with strtod directly.
@@ -86,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The report is the core's for exactly these inputs, number and time,
     // and its annual figure agrees with strtod's reading of input 11.
     std::tm when{};
-    if (!read_stamp(report, when)) fail("bad time stamp", report);
+    if (!read_stamp(report, when)) fail("bad time stamp", report);  // then it fails the comparison
     if (report != build_report(number, when, {emission, monthly, cost, adultTrees})) fail("not the core's report", report);
     if (annual_figure(monthly) != expected_annual(monthly)) fail("wrong annual figure", report);
     return 0;

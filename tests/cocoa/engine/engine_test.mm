@@ -30,7 +30,9 @@ NSButton* make_button(const std::string& label, Controller* controller) {
     return (NSButton*)last_view();
 }
 
-// The View's layout on this engine, call by call.
+// Each creating call on this engine: the frame it is given, with the
+// engine's own heights, fonts and kinds of view. Where the View puts each
+// control is tests/core/view_test.cpp's.
 TEST(Layout, LabelsUseTheSystemFontAndAFrameOfSizePlusTen) {
     escreve_texto("Emissão Total (Ton CO₂):", 16, 20, 535, false);
     NSTextField* label = (NSTextField*)last_view();
@@ -135,11 +137,11 @@ TEST(Layout, OutputAreaIsAReadOnlyTextViewInABorderedScrollView) {
     // No part of a line hides under the scroller or the border.
     EXPECT_LE([text frame].size.width, [scroll contentSize].width);
 
-    atualiza_texto(500, "Results 1\n\nCOMP ANUAL: 99.840000\n");
-    EXPECT_EQ(utf8([text string]), "Results 1\n\nCOMP ANUAL: 99.840000\n");
-    atualiza_texto(500, "Results 2\n");
-    EXPECT_EQ(utf8([text string]), "Results 2\n");
-    EXPECT_EQ(pega_input(500), "Results 2\n");
+    atualiza_texto(500, "first\n\nlast: 1.5\n");
+    EXPECT_EQ(utf8([text string]), "first\n\nlast: 1.5\n");
+    atualiza_texto(500, "second\n");
+    EXPECT_EQ(utf8([text string]), "second\n");
+    EXPECT_EQ(pega_input(500), "second\n");
 }
 
 TEST(Layout, OutputFieldStartsWithDashesAndTakesNewText) {

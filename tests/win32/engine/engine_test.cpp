@@ -261,10 +261,11 @@ TEST_F(Controls, AtualizaTextoTurnsLineFeedsIntoLines) {
     atualiza_texto(502, "one\r\ntwo");
     EXPECT_EQ(text_of(area), L"one\r\ntwo");
 
-    const std::string report = "Results 1   based [2026/12/06 - 12:51:00]\n\n \xF0\x9F\x8C\xB1 Young trees  -30%CO\xE2\x82\x82\n";
-    atualiza_texto(502, report);
+    // An empty line, an emoji (a surrogate pair) and a final line break.
+    const std::string text = "first [12:51:00]\n\n \xF0\x9F\x8C\xB1 plant, CO\xE2\x82\x82\n";
+    atualiza_texto(502, text);
     EXPECT_EQ(SendMessageW(area, EM_GETLINECOUNT, 0, 0), 4);
-    EXPECT_EQ(pega_input(502), normalize_crlf(report));
+    EXPECT_EQ(pega_input(502), normalize_crlf(text));
 }
 
 TEST_F(Controls, PegaInputReadsAtMost1022Units) {
