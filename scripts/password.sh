@@ -19,4 +19,6 @@ read_password() {
   else
     cat -- "$1" >>"$password_file"
   fi
+  # Before anything is built: an empty pipe or Ctrl-D signs nothing.
+  [ -s "$password_file" ] || { echo "${0##*/}: no password read from $1" >&2; exit 1; }
 }

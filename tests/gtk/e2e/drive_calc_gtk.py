@@ -54,7 +54,7 @@ class Failure(Exception):
 
 
 def skip(what, why=NO_SEAT):
-    print(f"skipped on Wayland: {what}: {why}")
+    print(f"SKIPPED: on Wayland, {what}: {why}")
 
 
 def wait_for(what, probe, timeout=10.0, interval=0.05):
