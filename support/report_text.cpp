@@ -10,17 +10,15 @@
 #include <string>
 
 #include "report.h"
+#include "report_stamp.h"
 
 int main(int argc, char** argv) {
     std::tm when{};
     if (argc != 7 || (std::strcmp(argv[6], "young") != 0 && std::strcmp(argv[6], "adult") != 0) ||
-        std::sscanf(argv[2], "%d/%d/%d - %d:%d:%d", &when.tm_year, &when.tm_mon, &when.tm_mday, &when.tm_hour,
-                    &when.tm_min, &when.tm_sec) != 6) {
+        !read_stamp("[" + std::string(argv[2]) + "]", when)) {
         std::fputs("usage: report-text NUMBER \"YYYY/MM/DD - HH:MM:SS\" EMISSION MONTHLY COST young|adult\n", stderr);
         return 2;
     }
-    when.tm_year -= 1900;
-    when.tm_mon -= 1;
     std::setlocale(LC_ALL, "");
     const std::string report =
         build_report(std::atoi(argv[1]), when, {argv[3], argv[4], argv[5], std::strcmp(argv[6], "adult") == 0});

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "controls.h"
 #include "facade.h"
 #include "images.h"
 #include "toolkit.h"
@@ -52,12 +53,6 @@ std::wstring class_of(HWND window) {
     return name;
 }
 
-std::wstring text_of(HWND window) {
-    std::wstring text(GetWindowTextLengthW(window) + 1, L'\0');
-    text.resize(GetWindowTextW(window, text.data(), static_cast<int>(text.size())));
-    return text;
-}
-
 DWORD style_of(HWND window) { return static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)); }
 
 // An edit control takes WS_BORDER off its style when it is created and
@@ -92,8 +87,6 @@ void expect_font(HWND control, const wchar_t* face, int height, int weight) {
     EXPECT_EQ(lf.lfHeight, height);
     EXPECT_EQ(lf.lfWeight, weight);
 }
-
-void click(HWND button) { SendMessageW(button, BM_CLICK, 0, 0); }
 
 COLORREF pixel(int x, int y) {
     HDC dc = GetDC(g_hMain);
