@@ -28,4 +28,4 @@ add_custom_command(OUTPUT ${CALC_WEB_ZIP}
           zip -q -X ${CALC_WEB_ZIP} ${zip_dir}/ ${zip_dir}/README.txt ${entries}
   DEPENDS calc-web ${CMAKE_BINARY_DIR}/packaging/README.txt
   COMMENT "Making ${CALC_WEB_ZIP}" VERBATIM)
-add_custom_target(web-package DEPENDS ${CALC_WEB_ZIP})
+add_custom_target(web-package ALL DEPENDS ${CALC_WEB_ZIP})

@@ -5,19 +5,22 @@
 // what the inputs hold. Fails on any console error or uncaught exception,
 // and on any request beyond the page's own files.
 //   node drive_calc_web.mjs --browser chromium|firefox --page build/web/calc-web.html
-//        --report-text PATH [--check e2e|a11y|bad-inputs] [--tz ZONE]
+//        --report-text PATH [--check e2e|a11y|bad-inputs] [--tz ZONE] [--from-disk]
+// --from-disk opens the page as a double-click does (file://), unserved.
 // a11y (Chromium only) reads Chromium's accessibility tree: names and roles,
 // the focus at start and the Tab order. bad-inputs types the table the
 // other programs' checks share (tests/hardening/bad_inputs.json).
 import { execFileSync } from 'node:child_process';
-import { readFileSync } from 'node:fs';
+import { existsSync, readFileSync } from 'node:fs';
 import { basename, dirname, resolve } from 'node:path';
+import { pathToFileURL } from 'node:url';
 import { parseArgs } from 'node:util';
 import { open, serve, until } from '../../../tools/web-driver/browsers.mjs';
 
 const { values: args } = parseArgs({ options: {
   browser: { type: 'string' }, page: { type: 'string' }, 'report-text': { type: 'string' },
   check: { type: 'string', default: 'e2e' }, tz: { type: 'string', default: 'Asia/Kathmandu' },
+  'from-disk': { type: 'boolean' },
 } });
 // 2026/12/06 15:51:00 UTC; its local time in --tz is the stamp every report must carry.
 const CLOCK = Date.UTC(2026, 11, 6, 15, 51, 0);
@@ -46,7 +49,7 @@ function reportText(...words) {
 }
 
 class Session {
-  constructor(b, origin) { Object.assign(this, b, { origin, presses: 0 }); }
+  constructor(b, base) { Object.assign(this, b, { base, presses: 0 }); }
 
   value(id) { return this.page.evaluate((s) => document.querySelector(s).value, sel(id)); }
   focusedId() { return this.page.evaluate(() => document.activeElement?.dataset.calcId ?? document.activeElement?.tagName); }
@@ -142,7 +145,7 @@ class Session {
 
   // Nothing left the page: every request is for one of its own files.
   checkQuiet() {
-    const foreign = this.requests.filter((u) => !/^(data|blob):/.test(u) && !u.startsWith(`${this.origin}/`));
+    const foreign = this.requests.filter((u) => !/^(data|blob):/.test(u) && !u.startsWith(this.base));
     expect(foreign.length === 0, `requests beyond the page: ${foreign.join(', ')}`);
     expect(this.errors.length === 0, `the page reported errors:\n${this.errors.join('\n')}`);
   }
@@ -199,12 +202,13 @@ async function main() {
   expect(args.browser && args.page && args['report-text'], 'usage: --browser chromium|firefox --page PAGE --report-text PATH');
   expect(args.check !== 'a11y' || args.browser === 'chromium', 'the accessibility tree is read in Chromium only');
   const page = resolve(args.page);
-  const server = await serve(dirname(page));
+  const server = args['from-disk'] ? null : await serve(dirname(page));
+  const base = server ? `${server.origin}/` : pathToFileURL(`${dirname(page)}/`).href;
   let b;
   try {
     b = await open(args.browser, { timezone: args.tz, clock: CLOCK });
-    const s = new Session(b, server.origin);
-    await s.page.goto(`${server.origin}/${basename(page)}`);
+    const s = new Session(b, base);
+    await s.page.goto(`${base}${basename(page)}`);
     await until(s.page, 'the window to be built', () => document.documentElement.dataset.calcReady === '1');
     if (args.check === 'a11y') {
       await checkAccessibility(s);
@@ -226,8 +230,11 @@ async function main() {
     console.log(`calc-web passed ${args.check} in ${args.browser}: ${s.presses} presses, TZ ${args.tz}`);
   } finally {
     await b?.close();
-    await server.close();
+    await server?.close();
   }
+  // Every file the server was asked for is one of the page's own.
+  const strays = (server?.served ?? []).filter((p) => !existsSync(`${dirname(page)}${p}`));
+  expect(strays.length === 0, `the browser asked for files the page does not have: ${strays.join(', ')}`);
 }
 
 main().catch((e) => {
