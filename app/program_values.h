@@ -1,5 +1,6 @@
-// The few layout values that differ between the three programs, chosen when
-// the core is compiled (CALC_ENGINE_GTK, CALC_ENGINE_WIN32 or CALC_ENGINE_COCOA).
+// The few layout values that differ between the programs, chosen when the
+// core is compiled (CALC_ENGINE_GTK, CALC_ENGINE_WIN32, CALC_ENGINE_COCOA or
+// CALC_ENGINE_WEB).
 #pragma once
 
 #include "sistema.h"
@@ -18,6 +19,10 @@ inline constexpr ProgramValues PROGRAM{SISTEMA_LINUX, 495, 280, 230, 290};
 inline constexpr ProgramValues PROGRAM{SISTEMA_WINDOWS, 470, 250, 190, 260};
 #elif defined(CALC_ENGINE_COCOA)
 inline constexpr ProgramValues PROGRAM{SISTEMA_MACOS, 470, 250, 190, 260};
+#elif defined(CALC_ENGINE_WEB)
+// CSS pixels from the page's top-left corner, with calc-gtk's fonts and so
+// its widths; a browser has no system of its own, so the top-left one.
+inline constexpr ProgramValues PROGRAM{SISTEMA_LINUX, 495, 280, 230, 290};
 #else
-#error "define CALC_ENGINE_GTK, CALC_ENGINE_WIN32 or CALC_ENGINE_COCOA"
+#error "define CALC_ENGINE_GTK, CALC_ENGINE_WIN32, CALC_ENGINE_COCOA or CALC_ENGINE_WEB"
 #endif

@@ -14,11 +14,11 @@ TEST(GeoPos, NativeMeansThisProgramsConvention) {
 #elif defined(CALC_ENGINE_WIN32)
     EXPECT_EQ(native.sistema, SISTEMA_WINDOWS);
     EXPECT_EQ(native.y(550, 20), 550);
-#elif defined(CALC_ENGINE_GTK)
+#elif defined(CALC_ENGINE_GTK) || defined(CALC_ENGINE_WEB)
     EXPECT_EQ(native.sistema, SISTEMA_LINUX);
     EXPECT_EQ(native.y(550, 20), 550);
 #else
-#error "no native convention for this engine: define CALC_ENGINE_GTK, CALC_ENGINE_WIN32 or CALC_ENGINE_COCOA"
+#error "no native convention for this engine: define CALC_ENGINE_GTK, CALC_ENGINE_WIN32, CALC_ENGINE_COCOA or CALC_ENGINE_WEB"
 #endif
     EXPECT_EQ(native.altura, 620);
 }

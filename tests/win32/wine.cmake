@@ -17,13 +17,7 @@ if(NOT CALC_WINE)
   message(FATAL_ERROR "Wine not found: run scripts/setup win32")
 endif()
 
-if(NOT EXISTS /usr/src/googletest/CMakeLists.txt)
-  message(FATAL_ERROR "GoogleTest sources not found in /usr/src/googletest: run scripts/setup win32")
-endif()
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-# It names its targets GTest::gtest and GTest::gtest_main, as find_package does.
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+include(${CMAKE_CURRENT_LIST_DIR}/../support/googletest.cmake)
 set(host_drive Z:)  # Wine's drive for the Linux file system
 
 set(WINE_SESSION ${CMAKE_CURRENT_LIST_DIR}/wine-session)

@@ -1,0 +1,15 @@
+// The engine tests' page: one window, every test, and the exit status as
+// the last line (run-in-chromium reads it from the console).
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "facade.h"
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    cria_janela(495, 620, 200, 200);
+    const int status = RUN_ALL_TESTS();
+    std::printf("calc-web-tests exit %d\n", status);
+    return status;
+}
