@@ -324,8 +324,10 @@ TEST_F(Report, ScrolledLinesLookLikeFreshlyDrawnOnes) {
         all += text;
         if (line > 3) from_fourth += text;
     }
-    cria_texto_saida(10, 440, 200, 120, 600);
-    cria_texto_saida(230, 440, 200, 120, 601);
+    // High enough in the window at y=200 to be on a 1024 x 768 screen and
+    // clear of its taskbar: pixels read off screen are no pixels at all.
+    cria_texto_saida(10, 300, 200, 120, 600);
+    cria_texto_saida(230, 300, 200, 120, 601);
     atualiza_texto(600, all);
     atualiza_texto(601, from_fourth);
     SendMessageW(g_txts.at(600), EM_LINESCROLL, 0, 3);
