@@ -92,8 +92,8 @@ WTYPE_KEYS = {"shift+Tab": ["-M", "shift", "-k", "ISO_Left_Tab", "-m", "shift"],
 
 
 def wtype(*steps):
-    """Sends keys and Typed text in one run. GTK 3 ignores the last of a
-    run's keys (a lone Tab, Return, Shift+Tab), so each run ends by releasing
+    """Sends keys and Typed text in one run. GTK 3 ignores a Tab, Return,
+    BackSpace or Shift+Tab that ends a run, so each run ends by releasing
     F24, which nothing uses. sway takes the focus for a moment whenever a
     virtual keyboard is added: keys that must reach an input without it
     losing the focus in between go in one run."""
@@ -115,7 +115,7 @@ def sway_window(pid):
             outer, inner = node["rect"], node["window_rect"]
             return f"{outer['x'] + inner['x']},{outer['y'] + inner['y']} {inner['width']}x{inner['height']}"
         nodes += node.get("nodes", []) + node.get("floating_nodes", [])
-    return None
+    raise Failure(f"sway shows no window of process {pid}")
 
 
 class Window:
