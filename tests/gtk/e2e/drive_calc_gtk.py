@@ -293,6 +293,7 @@ class Session:
             raise Failure(f"the time zone {args.tz} is unknown here (is tzdata installed?)")
         self.presses, self.report = 0, ""
         self.no_seat = args.wayland and not args.seat
+        self.last_return = 0.0
         self.log = tempfile.TemporaryFile(mode="w+")
         env = dict(os.environ, LC_ALL=args.locale, TZ=args.tz)
         for name in ("NO_AT_BRIDGE", "GTK_MODULES") + (() if args.wayland else ("WAYLAND_DISPLAY",)):
@@ -314,6 +315,10 @@ class Session:
     def keyboard(self, *steps):
         """Sends keys ("Tab", "shift+Tab", "ctrl+a") and Typed text to the focused window."""
         if self.args.seat:
+            # A Return within about 250 ms of the one before is lost here.
+            if "Return" in steps:
+                time.sleep(max(0.0, self.last_return + 0.3 - time.monotonic()))
+                self.last_return = time.monotonic()
             return wtype(*steps)
         for step in steps:
             xdotool(*(["type", "--delay", "20", "--", step] if isinstance(step, Typed) else ["key", "--clearmodifiers", step]))
