@@ -2,7 +2,14 @@
 // its pixel position in the window's panel, numbered in creation order.
 // The C++ side (engine.cpp) keeps the registries and reads and writes
 // through these functions.
+// Emscripten releases that keep the string helpers in their library (newer
+// than Debian 12's) include them only when asked; older ones always have them.
+var calcDomDeps = ['$UTF8ToString', '$stringToUTF8', '$lengthBytesUTF8', 'malloc'].filter(function(name) {
+  return name === 'malloc' || name in LibraryManager.library;
+});
+
 mergeInto(LibraryManager.library, {
+  $calcDom__deps: calcDomDeps,
   $calcDom: {
     panel: null,
     elements: [null],      // element number -> element; 0 is no element
@@ -179,7 +186,7 @@ mergeInto(LibraryManager.library, {
     calcDom.elements[n].setAttribute('aria-labelledby', calcDom.elements[caption].id);
   },
 
-  calc_dom_text__deps: ['$calcDom', 'malloc'],
+  calc_dom_text__deps: ['$calcDom'],
   calc_dom_text: function(n) {
     var element = calcDom.elements[n];
     var text = element.tagName === 'INPUT' && element.type === 'checkbox' ? element.parentNode.textContent

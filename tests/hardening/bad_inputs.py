@@ -31,7 +31,7 @@ def main():
     parser.add_argument("--program", required=True, help="the built calc-gtk")
     parser.add_argument("--report-text", required=True, help="the core's report-text")
     args = parser.parse_args()
-    args.locale, args.tz, args.screenshot, args.wayland = "C.UTF-8", "UTC", None, False
+    args.locale, args.tz, args.screenshot, args.wayland, args.seat = "C.UTF-8", "UTC", None, False, False
 
     session = e2e.Session(args)
     try:

@@ -3,7 +3,19 @@
 # tree, one persistent wineserver) that a fixture starts and stops. Built on
 # Windows itself (MSYS2), the same tests run natively, on the real desktop.
 if(CMAKE_HOST_WIN32)
-  find_package(GTest REQUIRED)
+  # MSYS2's gtest package holds static archives beside the DLL, and its CMake
+  # package names the DLL. The programs link -static: the tests link the
+  # archives too, so no test program carries a second C++ runtime.
+  find_package(Threads REQUIRED)
+  find_path(CALC_GTEST_INCLUDE gtest/gtest.h REQUIRED)
+  foreach(lib gtest gtest_main)
+    find_library(CALC_${lib}_ARCHIVE lib${lib}.a REQUIRED)
+    add_library(GTest::${lib} STATIC IMPORTED)
+    set_target_properties(GTest::${lib} PROPERTIES IMPORTED_LOCATION ${CALC_${lib}_ARCHIVE}
+                          INTERFACE_INCLUDE_DIRECTORIES ${CALC_GTEST_INCLUDE})
+  endforeach()
+  set_property(TARGET GTest::gtest PROPERTY INTERFACE_LINK_LIBRARIES Threads::Threads)
+  set_property(TARGET GTest::gtest_main PROPERTY INTERFACE_LINK_LIBRARIES GTest::gtest)
   set(host_drive "")  # paths as they are
   # wine_test(<name> <target> [args...]): runs the target's .exe directly.
   function(wine_test name target)

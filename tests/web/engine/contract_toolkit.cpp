@@ -1,5 +1,4 @@
-// tests/contract/toolkit.h on the page: the contract's clicks and looks at
-// elements in the window's panel.
+// tests/contract/toolkit.h on the page: a widget is its element's number.
 #include <cstdint>
 #include <cstdlib>
 
@@ -11,9 +10,7 @@ namespace toolkit {
 const char* const UNREGISTERED_TEXT = "";
 const bool EACH_BUTTON_HAS_ITS_OWN_CONTROLLER = false;
 
-namespace {
-int element(Widget widget) { return static_cast<int>(reinterpret_cast<std::intptr_t>(widget)); }
-}  // namespace
+static int element(Widget widget) { return static_cast<int>(reinterpret_cast<std::intptr_t>(widget)); }
 
 void ensure_window() {}  // test_main made it
 Widget last_widget() { return reinterpret_cast<Widget>(static_cast<std::intptr_t>(calc_dom_last())); }

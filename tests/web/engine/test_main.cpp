@@ -1,5 +1,5 @@
-// The engine tests' page: one window, every test, and the exit status as
-// the last line (run-in-chromium reads it from the console).
+// The engine tests' page: one window, the tests, and the exit status as the
+// last line, which run-in-chromium reads from the console.
 #include <gtest/gtest.h>
 
 #include <cstdio>

@@ -12,6 +12,7 @@
 #include <gdiplus.h>
 #include <oleacc.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <string>
@@ -151,6 +152,23 @@ std::wstring accessible_name(HWND control) {
     return result;
 }
 
+// The driver reads screen pixels and clicks at screen points: the whole
+// window must be on screen and clear of the taskbar (on a 1024 x 768 desktop
+// a 620-pixel window at y=200 runs into it). Moves it inside the work area.
+bool fit_work_area(HWND window) {
+    RECT work, r;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(window, &r);
+    const LONG width = r.right - r.left, height = r.bottom - r.top;
+    if (width > work.right - work.left || height > work.bottom - work.top) return false;
+    const LONG x = std::clamp(r.left, work.left, work.right - width), y = std::clamp(r.top, work.top, work.bottom - height);
+    if (x == r.left && y == r.top) return true;
+    SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    for (int i = 0; i < 100 && GetWindowRect(window, &r) && (r.left != x || r.top != y); ++i) Sleep(50);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    return r.left == x && r.top == y;
+}
+
 bool save_screenshot(HWND window, const std::wstring& path) {
     RECT r;
     GetWindowRect(window, &r);
@@ -255,6 +273,7 @@ int wmain(int argc, wchar_t** argv) {
     HWND output = main ? GetDlgItem(main, 500) : nullptr;
     check(emission && percent && cost && adult && output && parameters, L"controls 10, 11, 12, 20, 500, 501");
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (failures == 0) check(fit_work_area(main), L"the window fits inside the desktop's work area");
 
     if (failures == 0) {
         check_eq(text_of(parameters), L"Parameters (Adult tree $: +10%) (Young Compensation: -30%)", L"field 501");
