@@ -4,7 +4,7 @@
 // inputs read back. Fails on a console error, an uncaught exception or a
 // request beyond the page's own files.
 //   node drive_calc_web.mjs --browser chromium|firefox --page build/web/calc-web.html
-//        --report-text report-text.js [--check e2e|a11y|bad-inputs] [--tz ZONE] [--from-disk]
+//        --report-text PATH [--check e2e|a11y|bad-inputs] [--tz ZONE] [--from-disk]
 // --from-disk opens the page from file:// (a double click) instead of loopback.
 import { execFileSync } from 'node:child_process';
 import { existsSync, readFileSync } from 'node:fs';
@@ -66,8 +66,8 @@ class Session {
       const input = document.querySelector(`[data-calc-id="${id}"]`);
       return input.getAttribute('aria-invalid') === 'true' ? input.value : Number(input.value).toFixed(6);
     }));
-    const want = execFileSync(process.execPath, [args['report-text'], String(this.presses), STAMP, ...this.held,
-      adult ? 'adult' : 'young'], { encoding: 'utf8' });
+    const want = execFileSync(args['report-text'], [String(this.presses), STAMP, ...this.held, adult ? 'adult' : 'young'],
+      { encoding: 'utf8' });
     expect(report === want, `report ${this.presses} differs from the core's:\n--- page\n${report}--- report-text\n${want}`);
     for (const [id, v] of Object.entries(values)) {
       expect(this.held[id - 10] === v.toFixed(6), `report ${this.presses} is not for ${v} in input ${id}`);
