@@ -266,11 +266,10 @@ def look_in_root(root):
         if status != 0 or "CRITICAL" in output:
             raise Failure(f"calc-gtk ended with status {status}:\n{output}")
     finally:
-        # `run` waits for calc-gtk: end the program itself, found by its window.
+        # `run` ends the root's processes with itself; the window's own pid
+        # is one of the root's PID namespace, never to be signalled from here.
         if proc.poll() is None:
-            pid = xdotool("getwindowpid", shown) if shown else []
-            if pid:
-                os.kill(int(pid[0]), 15)
+            proc.terminate()
             try:
                 proc.wait(timeout=20)
             except subprocess.TimeoutExpired:
