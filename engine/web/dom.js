@@ -209,12 +209,14 @@ mergeInto(LibraryManager.library, {
   calc_dom_on_screen__deps: ['$calcDom'],
   calc_dom_on_screen: function(n) { return calcDom.panel.contains(calcDom.elements[n]) ? 1 : 0; },
 
-  // The window is built: the focus goes to the first input, and once the
-  // images are drawn the page says so (drivers and benchmarks wait for it).
+  // The window is built: the focus goes to the first input with its text
+  // selected, as Tab leaves it, so what is typed first replaces the value;
+  // once the images are drawn the page says so (drivers and benchmarks wait
+  // for it).
   calc_dom_ready__deps: ['$calcDom'],
   calc_dom_ready: function() {
     var first = calcDom.panel.querySelector('.calc-input');
-    if (first) first.focus();
+    if (first) { first.focus(); first.select(); }
     Promise.all(calcDom.images).then(function() { document.documentElement.dataset.calcReady = '1'; });
   },
 });

@@ -83,6 +83,8 @@ class Session {
       `${i.getBoundingClientRect().width}x${i.getBoundingClientRect().height}`).sort().join());
     expect(images === '100x100,230x80', `the images drawn are ${images}, not the panel and the logo`);
     expect(await this.focusedId() === '10', 'input 10 has no focus at start');
+    const selected = await this.page.evaluate(() => document.activeElement.selectionEnd - document.activeElement.selectionStart);
+    expect(selected === 6, `input 10 starts with ${selected} of its 6 characters selected: typing would not replace them`);
   }
 
   // Enter in an input presses the button and keeps the focus and the caret
