@@ -12,7 +12,7 @@ read_password() {
   trap 'exit 130' INT TERM HUP
   password_file=$secret/password
   if [ "$1" = - ] && [ -t 0 ]; then
-    IFS= read -rsp "$2: " line; echo >&2
+    IFS= read -rsp "$2: " line || true; echo >&2
   elif [ "$1" = - ]; then
     IFS= read -r line || true
   else
