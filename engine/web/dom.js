@@ -67,7 +67,7 @@ mergeInto(LibraryManager.library, {
       input.addEventListener('change', function() { _calc_web_commit(n); });
       var steps = {ArrowUp: 0.1, ArrowDown: -0.1, PageUp: 1, PageDown: -1};
       input.addEventListener('keydown', function(event) {
-        if (event.key in steps && !event.altKey && !event.ctrlKey && !event.metaKey) {
+        if (event.key in steps && !event.altKey && !event.ctrlKey && !event.metaKey && !event.shiftKey) {
           event.preventDefault();
           _calc_web_step(n, steps[event.key]);
         }
@@ -160,6 +160,11 @@ mergeInto(LibraryManager.library, {
 
   calc_dom_set_label__deps: ['$calcDom'],
   calc_dom_set_label: function(n, text) { calcDom.elements[n].textContent = UTF8ToString(text); },
+
+  // Whether the browser's language writes decimals with a comma (pt-BR).
+  calc_dom_decimal_comma: function() {
+    try { return (1.5).toLocaleString(navigator.language).indexOf(',') >= 0 ? 1 : 0; } catch (e) { return 0; }
+  },
 
   calc_dom_set_number__deps: ['$calcDom'],
   calc_dom_set_number: function(n, value, valid) {

@@ -35,6 +35,7 @@ void calc_dom_set_number(int element, double value, int valid);
 void calc_dom_name_after(int element, int caption);
 void calc_dom_set_id(int element, int id, int previous);
 int calc_dom_checked(int element);
+int calc_dom_decimal_comma();
 void calc_dom_ready();
 }
 
@@ -66,10 +67,22 @@ void name_after_caption(int element, int x, int y) {
 
 constexpr double LOWEST = 0.0, HIGHEST = 10000.0;
 
+// The browser's language picks the decimal mark, as the user's locale does
+// for calc-gtk: where it is a comma, "8,32" is 8.32 and numbers show a comma.
+// A point typed there still reads as one, so nothing typed either way is lost.
+bool decimal_comma() {
+    static const bool comma = calc_dom_decimal_comma();
+    return comma;
+}
+
 // A numeric input's text as a number: the whole text (blanks around it
 // allowed) a finite decimal number, kept within the range and rounded to
 // the two decimals shown. Anything else is no number, and stays as typed.
-std::optional<double> number_in(const std::string& text) {
+std::optional<double> number_in(std::string text) {
+    if (decimal_comma() && text.find('.') == std::string::npos) {
+        std::string::size_type comma = text.find(',');
+        if (comma != std::string::npos && text.find(',', comma + 1) == std::string::npos) text[comma] = '.';
+    }
     const char* start = text.c_str();
     char* end = nullptr;
     double value = std::strtod(start, &end);
@@ -86,11 +99,18 @@ std::string formatted(const char* format, double value) {
     return buffer;
 }
 
+// As the input shows a number: two decimals, with the language's mark.
+std::string shown(double value) {
+    std::string text = formatted("%.2f", value);
+    if (decimal_comma()) std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
 // Shows a number as the input shows it (two decimals) and says whether the
 // text is one; what is no number is left exactly as typed.
 std::optional<double> commit(int element, const std::string& text) {
     std::optional<double> value = number_in(text);
-    if (value) calc_dom_set_text(element, formatted("%.2f", *value).c_str());
+    if (value) calc_dom_set_text(element, shown(*value).c_str());
     calc_dom_set_number(element, value.value_or(0.0), value.has_value());
     return value;
 }
@@ -117,7 +137,7 @@ EMSCRIPTEN_KEEPALIVE void calc_web_commit(int element) { commit(element, text_of
 
 EMSCRIPTEN_KEEPALIVE void calc_web_step(int element, double delta) {
     std::optional<double> value = number_in(text_of(element));
-    if (value) commit(element, formatted("%.2f", std::clamp(*value + delta, LOWEST, HIGHEST)));
+    if (value) commit(element, shown(std::clamp(*value + delta, LOWEST, HIGHEST)));
 }
 
 EMSCRIPTEN_KEEPALIVE void calc_web_clicked(int button) {

@@ -38,14 +38,15 @@ export async function serve(dir, extra = {}) {
   return { origin, served, close };
 }
 
-// A browser with one page. `timezone` is the user's (Chromium takes it per
-// context, Firefox from TZ); `clock` fixes Date at that many ms since the epoch.
+// A browser with one page. `timezone` and `lang` are the user's (Chromium
+// takes both per context, Firefox TZ and its language preference); `clock`
+// fixes Date at that many ms since the epoch.
 // The page records console errors, uncaught exceptions and every request.
-export async function open(name, { timezone = 'UTC', clock } = {}) {
+export async function open(name, { timezone = 'UTC', lang = 'en-US', clock } = {}) {
   let browser, page, cdp = null;
   if (name === 'chromium') {
     browser = await chromium.launch({ executablePath: '/usr/bin/chromium', args: CHROMIUM_FLAGS, headless: true });
-    const context = await browser.newContext({ timezoneId: timezone });
+    const context = await browser.newContext({ timezoneId: timezone, locale: lang });
     page = await context.newPage();
     cdp = await context.newCDPSession(page);
     if (clock !== undefined) await page.clock.setFixedTime(clock);
@@ -53,6 +54,7 @@ export async function open(name, { timezone = 'UTC', clock } = {}) {
     browser = await puppeteer.launch({
       browser: 'firefox', protocol: 'webDriverBiDi', executablePath: '/usr/bin/firefox-esr', headless: true,
       env: { ...process.env, TZ: timezone },
+      extraPrefsFirefox: { 'intl.accept_languages': lang },
     });
     page = await browser.newPage();
     if (clock !== undefined) {

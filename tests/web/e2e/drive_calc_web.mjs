@@ -4,7 +4,7 @@
 // inputs read back. Fails on a console error, an uncaught exception or a
 // request beyond the page's own files.
 //   node drive_calc_web.mjs --browser chromium|firefox --page build/web/calc-web.html
-//        --report-text PATH [--check e2e|a11y|bad-inputs] [--tz ZONE] [--from-disk]
+//        --report-text PATH [--check e2e|a11y|bad-inputs] [--tz ZONE] [--lang pt-BR] [--from-disk]
 // --from-disk opens the page from file:// (a double click) instead of loopback.
 import { execFileSync } from 'node:child_process';
 import { existsSync, readFileSync } from 'node:fs';
@@ -16,7 +16,7 @@ import { open, serve, until } from '../../../tools/web-driver/browsers.mjs';
 const { values: args } = parseArgs({ options: {
   browser: { type: 'string' }, page: { type: 'string' }, 'report-text': { type: 'string' },
   check: { type: 'string', default: 'e2e' }, tz: { type: 'string', default: 'Asia/Kathmandu' },
-  'from-disk': { type: 'boolean' },
+  lang: { type: 'string', default: 'en-US' }, 'from-disk': { type: 'boolean' },
 } });
 // Every report carries this instant's local time in --tz.
 const CLOCK = Date.UTC(2026, 11, 6, 15, 51, 0);
@@ -24,6 +24,9 @@ const STAMP = new Date(CLOCK).toLocaleString('sv-SE', { timeZone: args.tz }).rep
 const CONTROLS = [['spinbutton', 'Emissão Total (Ton CO₂):'], ['spinbutton', '% Mensal Compensar:'],
   ['spinbutton', 'Custo Arrendamento ($/10.000m²/month):'], ['checkbox', 'Somente arvores adultas'],
   ['button', 'Calculates Compensation'], ['textbox', 'Simulation:']];  // in reading order
+// A number as the inputs show it in --lang: "8,32" where decimals take a comma.
+const COMMA = (1.5).toLocaleString(args.lang).includes(',');
+const num = (text) => (COMMA ? text.replace('.', ',') : text);
 const sel = (id) => (typeof id === 'number' ? `[data-calc-id="${id}"]` : id);
 class Failure extends Error {}
 const expect = (ok, message) => { if (!ok) throw new Failure(message); };
@@ -64,7 +67,7 @@ class Session {
     // As the engine reads them back: "%f" of a number, a text that is none as typed.
     this.held = await this.page.evaluate(() => [10, 11, 12].map((id) => {
       const input = document.querySelector(`[data-calc-id="${id}"]`);
-      return input.getAttribute('aria-invalid') === 'true' ? input.value : Number(input.value).toFixed(6);
+      return input.getAttribute('aria-invalid') === 'true' ? input.value : Number(input.value.replace(',', '.')).toFixed(6);
     }));
     const want = execFileSync(args['report-text'], [String(this.presses), STAMP, ...this.held, adult ? 'adult' : 'young'],
       { encoding: 'utf8' });
@@ -77,7 +80,7 @@ class Session {
 
   async checkStart() {
     expect(await this.page.title() === 'Orvalento', `the page's title is ${await this.page.title()}`);
-    expect(await this.shown() === '365.60|8.32|850.22|false||Parameters (Adult tree $: +10%) (Young Compensation: -30%)',
+    expect(await this.shown() === `${num('365.60')}|${num('8.32')}|${num('850.22')}|false||Parameters (Adult tree $: +10%) (Young Compensation: -30%)`,
       `the window shows ${await this.shown()} at start`);
     const images = await this.page.evaluate(() => [...document.images].map((i) => i.complete && i.naturalWidth > 0 &&
       `${i.getBoundingClientRect().width}x${i.getBoundingClientRect().height}`).sort().join());
@@ -142,7 +145,7 @@ async function main() {
   const base = server ? `${server.origin}/` : pathToFileURL(`${dir}/`).href;
   let b;
   try {
-    b = await open(args.browser, { timezone: args.tz, clock: CLOCK });
+    b = await open(args.browser, { timezone: args.tz, lang: args.lang, clock: CLOCK });
     const s = new Session(b, base);
     await s.page.goto(`${base}${basename(page)}`);
     await until(s.page, 'the window to be built', () => document.documentElement.dataset.calcReady === '1');
@@ -161,6 +164,8 @@ async function main() {
       await s.press(true, null, { 11: 10 });
       await s.typeInto(12, '1234.5', false);  // typed and pressed at once
       await s.press(true, null, { 12: 1234.5 });
+      await s.typeInto(11, num('8.32'));  // the language's decimal mark
+      await s.press(true, null, { 11: 8.32 });
       await s.checkKeys();
     }
     const foreign = s.requests.filter((u) => !/^(data|blob):/.test(u) && !u.startsWith(base));
