@@ -197,8 +197,7 @@ void atualiza_texto(int id, std::string text) {
     int element = lookup(txts, id);
     if (!element) return;
     if (kinds[element] == Kind::Numeric) {
-        commit(element, text);
-        if (!number_in(text)) calc_dom_set_text(element, text.c_str());
+        if (!commit(element, text)) calc_dom_set_text(element, text.c_str());
     } else {
         calc_dom_set_text(element, text.c_str());
     }
